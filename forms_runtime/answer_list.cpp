@@ -1,0 +1,63 @@
+#include "forms_runtime/answer_list.h"
+
+#include "forms_runtime/fonts.h"
+#include "forms_runtime/twips.h"
+
+#include <QLineEdit>
+#include <QWheelEvent>
+
+namespace forms {
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
+    : QComboBox(parent), m_tabIndex(design.tabIndex)
+{
+    setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
+                twipsToPixels(design.height));
+    setFont(toQFont(design.font));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(static_cast<int>(design.entries.size()));
+    setFocusPolicy(Qt::StrongFocus);
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, toQColor(design.backColor));
+    colours.setColor(QPalette::Text, toQColor(design.foreColor));
+    setPalette(colours);
+
+    for (const std::string_view entry : design.entries) {
+        addItem(toQString(entry));
+    }
+    // The field shows its first answer, yet nothing is chosen.
+    setCurrentIndex(-1);
+    setEditText(toQString(design.initialText));
+
+    for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(lineEdit())}) {
+        part->setAttribute(Qt::WA_NoMousePropagation);
+    }
+    // textEdited fires for the user's own edits only, never for a chosen entry.
+    connect(lineEdit(), &QLineEdit::textEdited, this, &AnswerList::change);
+}
+
+int AnswerList::listIndex() const
+{
+    const int chosen = currentIndex();
+    return chosen >= 0 && lineEdit()->text() == itemText(chosen) ? chosen : -1;
+}
+
+void AnswerList::wheelEvent(QWheelEvent* event)
+{
+    // Answers change only on purpose: a scroll over the window never picks one.
+    event->accept();
+}
+
+} // namespace forms

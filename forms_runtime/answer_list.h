@@ -1,0 +1,33 @@
+#pragma once
+
+#include "forms_runtime/control_design.h"
+
+#include <QComboBox>
+
+namespace forms {
+
+// A drop-down list with an editable text field. Unlike Qt's default it never
+// completes typed text, never adds a typed entry, ignores the wheel, and reports
+// `change` only for edits the user makes to the text, not for choosing an entry.
+class AnswerList : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    AnswerList(const ListDesign& design, QWidget* parent);
+
+    // -1 while the text shows no chosen entry, else the chosen entry's position.
+    int listIndex() const;
+    int tabIndex() const { return m_tabIndex; }
+
+signals:
+    void change();
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    int m_tabIndex;
+};
+
+} // namespace forms

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "forms_runtime/palette.h"
+
+#include <array>
+#include <string_view>
+#include <variant>
+
+namespace forms {
+
+inline constexpr int kNoIndex = -1;
+inline constexpr int kBold = 700;
+inline constexpr int kRegular = 400;
+
+struct FontSpec
+{
+    std::string_view face; // "Arial" or "Tahoma"
+    float points;
+    int weight;
+    int charset; // kept for the record; every text is plain ASCII
+};
+
+enum class Alignment { Left, Centre };
+
+struct LabelDesign
+{
+    std::string_view name;
+    int index;
+    std::string_view caption;
+    float left, top, width, height;
+    Colour backColor, foreColor;
+    FontSpec font;
+    Alignment alignment;
+    int tabIndex;
+    std::string_view toolTip;
+};
+
+struct ShapeDesign
+{
+    std::string_view name;
+    float left, top, width, height;
+    Colour borderColor;
+    int borderPixels;
+};
+
+struct LineDesign
+{
+    std::string_view name;
+    int index;
+    float x1, y1, x2, y2;
+    Colour colour;
+    int widthPixels;
+};
+
+struct ListDesign
+{
+    std::string_view name;
+    int index;
+    float left, top, width, height;
+    Colour backColor, foreColor;
+    FontSpec font;
+    int tabIndex;
+    std::array<std::string_view, 4> entries;
+    std::string_view initialText;
+};
+
+using ControlDesign = std::variant<LabelDesign, ShapeDesign, LineDesign, ListDesign>;
+
+struct TimerDesign
+{
+    std::string_view name;
+    int interval; // milliseconds; 0 never fires
+    bool enabled;
+};
+
+enum class WindowKind {
+    Main,        // a normal top-level window with a taskbar button
+    SlideInPanel // left alone by the window manager, never takes the focus
+};
+
+enum class StartUpPosition { CenterScreen, WindowsDefault };
+
+struct FormDesign
+{
+    std::string_view caption;
+    float width, height;
+    Colour backColor;
+    WindowKind kind;
+    StartUpPosition startUpPosition;
+    std::string_view iconFolder; // a resource folder of images; empty: no icon of its own
+};
+
+} // namespace forms

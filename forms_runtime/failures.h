@@ -1,0 +1,15 @@
+#pragma once
+
+namespace forms {
+
+// Runs one step of a handler that carries on past failures: a step that throws is
+// abandoned silently and the caller goes on with its next step.
+template <class Step> void ignoringFailure(Step&& step) noexcept
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+} // namespace forms

@@ -1,0 +1,238 @@
+#include "forms_runtime/form.h"
+
+#include "forms_runtime/answer_list.h"
+#include "forms_runtime/label.h"
+#include "forms_runtime/line.h"
+#include "forms_runtime/mouse_buttons.h"
+#include "forms_runtime/screen.h"
+#include "forms_runtime/shape.h"
+#include "forms_runtime/timer.h"
+#include "forms_runtime/twips.h"
+
+#include <QCloseEvent>
+#include <QDirIterator>
+#include <QIcon>
+#include <QMouseEvent>
+#include <algorithm>
+#include <ranges>
+
+namespace forms {
+
+namespace {
+
+QString controlKey(std::string_view name, int index)
+{
+    const QString base = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return index == kNoIndex ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
+}
+
+Qt::WindowFlags flagsFor(WindowKind kind)
+{
+    if (kind == WindowKind::Main) {
+        return Qt::Window | Qt::FramelessWindowHint;
+    }
+    // A notification-style window: the window manager neither places, clamps nor
+    // focuses it, and it takes no taskbar button.
+    return Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint |
+           Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
+}
+
+// Every image in the folder, one per size, so the system picks the sharpest.
+QIcon iconFromFolder(std::string_view folder)
+{
+    QIcon icon;
+    QDirIterator images(QString::fromLatin1(folder.data(), static_cast<qsizetype>(folder.size())));
+    while (images.hasNext()) {
+        icon.addFile(images.next());
+    }
+    return icon;
+}
+
+} // namespace
+
+Form::Form(const FormDesign& design)
+    : QWidget(nullptr, flagsFor(design.kind)), m_kind(design.kind),
+      m_startUpPosition(design.startUpPosition), m_width(design.width), m_height(design.height)
+{
+    setWindowTitle(
+        QString::fromLatin1(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
+    setFixedSize(twipsToPixels(m_width), twipsToPixels(m_height));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(design.backColor));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    if (m_kind == WindowKind::SlideInPanel) {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_X11NetWmWindowTypeNotification);
+    }
+    if (!design.iconFolder.empty()) {
+        setWindowIcon(iconFromFolder(design.iconFolder));
+    }
+}
+
+void Form::setLeft(float twips)
+{
+    m_left = twips;
+    applyPosition();
+}
+
+void Form::setTop(float twips)
+{
+    m_top = twips;
+    applyPosition();
+}
+
+void Form::applyPosition()
+{
+    move(twipsToPixels(m_left), twipsToPixels(m_top));
+}
+
+void Form::moveToPixels(QPoint topLeft)
+{
+    m_left = pixelsToTwips(topLeft.x());
+    m_top = pixelsToTwips(topLeft.y());
+    move(topLeft);
+}
+
+void Form::showModeless()
+{
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        if (m_startUpPosition == StartUpPosition::CenterScreen) {
+            centreOnScreen();
+        }
+        show();
+        if (!m_tabOrder.isEmpty()) {
+            m_tabOrder.first()->setFocus(Qt::OtherFocusReason);
+        }
+    } else {
+        show();
+    }
+    if (m_kind == WindowKind::Main) {
+        raise();
+        activateWindow();
+    }
+}
+
+void Form::centreOnScreen()
+{
+    // Centred in whole pixels, as a desktop centres a window.
+    const QSize screen = Screen::sizeInPixels();
+    moveToPixels(QPoint((screen.width() - twipsToPixels(m_width)) / 2,
+                        (screen.height() - twipsToPixels(m_height)) / 2));
+}
+
+void Form::buildControls(std::span<const ControlDesign> controls)
+{
+    for (const ControlDesign& design : std::views::reverse(controls)) {
+        addControl(design);
+    }
+    for (AnswerList* list : std::as_const(m_tabOrder)) {
+        list->raise();
+    }
+    chainTabOrder();
+}
+
+void Form::addControl(const ControlDesign& design)
+{
+    std::visit(
+        [this](const auto& row) {
+            using Row = std::decay_t<decltype(row)>;
+            QWidget* widget = nullptr;
+            QString key;
+            if constexpr (std::is_same_v<Row, LabelDesign>) {
+                widget = new Label(row, this);
+                key = controlKey(row.name, row.index);
+            } else if constexpr (std::is_same_v<Row, ShapeDesign>) {
+                widget = new Shape(row, this);
+                key = controlKey(row.name, kNoIndex);
+            } else if constexpr (std::is_same_v<Row, LineDesign>) {
+                widget = new Line(row, this);
+                key = controlKey(row.name, row.index);
+            } else {
+                auto* list = new AnswerList(row, this);
+                m_tabOrder.append(list);
+                widget = list;
+                key = controlKey(row.name, row.index);
+            }
+            widget->setObjectName(key);
+            m_controls.insert(key, widget);
+        },
+        design);
+}
+
+void Form::chainTabOrder()
+{
+    std::ranges::sort(m_tabOrder, {}, &AnswerList::tabIndex);
+    for (qsizetype i = 1; i < m_tabOrder.size(); ++i) {
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+    }
+}
+
+void Form::addTimers(std::span<const TimerDesign> timers)
+{
+    for (const TimerDesign& design : timers) {
+        new Timer(design, this);
+    }
+}
+
+QWidget* Form::control(std::string_view name, int index) const
+{
+    return m_controls.value(controlKey(name, index));
+}
+
+Label* Form::label(std::string_view name, int index) const
+{
+    return qobject_cast<Label*>(control(name, index));
+}
+
+AnswerList* Form::answerList(std::string_view name, int index) const
+{
+    return qobject_cast<AnswerList*>(control(name, index));
+}
+
+Shape* Form::shape(std::string_view name) const
+{
+    return qobject_cast<Shape*>(control(name, kNoIndex));
+}
+
+Timer* Form::timer(std::string_view name) const
+{
+    return findChild<Timer*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                             Qt::FindDirectChildrenOnly);
+}
+
+void Form::stopTimers()
+{
+    for (Timer* each : findChildren<Timer*>(Qt::FindDirectChildrenOnly)) {
+        each->setEnabled(false);
+    }
+}
+
+void Form::mousePressEvent(QMouseEvent* event)
+{
+    emit mouseDown(buttonState(event->button()));
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event)
+{
+    emit mouseMove(buttonState(event->buttons()));
+}
+
+void Form::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Reached only on the free surface: labels and lists keep their own double clicks.
+    if (event->button() == Qt::LeftButton) {
+        emit doubleClicked();
+    }
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // Closing by the window system goes through the registry, which unloads or ends.
+    event->ignore();
+    emit closeRequested();
+}
+
+} // namespace forms

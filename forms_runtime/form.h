@@ -1,0 +1,85 @@
+#pragma once
+
+#include "forms_runtime/control_design.h"
+
+#include <QHash>
+#include <QWidget>
+#include <span>
+
+namespace forms {
+
+class AnswerList;
+class Label;
+class Line;
+class Shape;
+class Timer;
+
+// A borderless window built from its design table. Geometry is held in twips, exactly
+// as written; the window stands on the nearest pixel.
+class Form : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form(const FormDesign& design);
+
+    float left() const { return m_left; }
+    void setLeft(float twips);
+    float top() const { return m_top; }
+    void setTop(float twips);
+    float width() const { return m_width; }
+    float height() const { return m_height; }
+    QString caption() const { return windowTitle(); }
+    bool isMainWindow() const { return m_kind == WindowKind::Main; }
+
+    // Show without arguments: modeless; the first show honours the start-up position.
+    void showModeless();
+    // Follows the pointer during a window drag: the position comes from the screen.
+    void moveToPixels(QPoint topLeft);
+
+    Label* label(std::string_view name, int index = kNoIndex) const;
+    AnswerList* answerList(std::string_view name, int index = kNoIndex) const;
+    Shape* shape(std::string_view name) const;
+    Timer* timer(std::string_view name) const;
+    // Stops every timer of the form: an unloaded form raises no more events.
+    void stopTimers();
+
+signals:
+    void mouseDown(int button);
+    void mouseMove(int buttons);
+    void doubleClicked();
+    void closeRequested();
+
+protected:
+    // Builds the controls, front row first in the table, drawn on top; lists lie above all.
+    void buildControls(std::span<const ControlDesign> controls);
+    void addTimers(std::span<const TimerDesign> timers);
+    // The form's Load handler; runs once per load, before the form is first shown.
+    virtual void load() {}
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class FormRegistry;
+
+    QWidget* control(std::string_view name, int index) const;
+    void addControl(const ControlDesign& design);
+    void chainTabOrder();
+    void centreOnScreen();
+    void applyPosition();
+
+    WindowKind m_kind;
+    StartUpPosition m_startUpPosition;
+    float m_left = 0;
+    float m_top = 0;
+    float m_width;
+    float m_height;
+    bool m_shownBefore = false;
+    QHash<QString, QWidget*> m_controls;
+    QList<AnswerList*> m_tabOrder;
+};
+
+} // namespace forms

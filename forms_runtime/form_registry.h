@@ -1,0 +1,96 @@
+#pragma once
+
+#include "forms_runtime/form.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
+
+namespace forms {
+
+// Every form exists at most once, reached by its type. Reaching a form that is not
+// loaded loads it, hidden; unloading discards it, and the next access builds it afresh.
+class FormRegistry : public QObject
+{
+    Q_OBJECT
+
+public:
+    FormRegistry();
+    ~FormRegistry() override;
+    FormRegistry(const FormRegistry&) = delete;
+    FormRegistry& operator=(const FormRegistry&) = delete;
+
+    static FormRegistry& current();
+
+    template <class F> F& form()
+    {
+        if (auto* loaded = loadedForm<F>()) {
+            return *loaded;
+        }
+        auto* created = new F();
+        adopt(std::type_index(typeid(F)), created);
+        return *created;
+    }
+
+    template <class F> F* loadedForm() const
+    {
+        const auto found = m_forms.find(std::type_index(typeid(F)));
+        return found == m_forms.end() ? nullptr : static_cast<F*>(found->second.data());
+    }
+
+    // Loads and shows the startup form; closing it by any means ends the program.
+    template <class F> F& startWith()
+    {
+        F& startup = form<F>();
+        m_startupForm = &startup;
+        startup.showModeless();
+        return startup;
+    }
+
+    // Safe from inside the form's own handlers: the form goes when control returns.
+    void unload(Form& form);
+    // Stops the program at once, with every form and no further events.
+    void end();
+    bool hasEnded() const { return m_ended; }
+
+signals:
+    void programEnded();
+
+private:
+    void adopt(std::type_index type, Form* form);
+    void discard(Form* form);
+    void onCloseRequested(Form* form);
+
+    std::unordered_map<std::type_index, QPointer<Form>> m_forms;
+    QPointer<Form> m_startupForm;
+    bool m_ended = false;
+};
+
+template <class F> F& form()
+{
+    return FormRegistry::current().form<F>();
+}
+
+template <class F> void show()
+{
+    form<F>().showModeless();
+}
+
+template <class F> void hide()
+{
+    form<F>().hide();
+}
+
+inline void unload(Form& form)
+{
+    FormRegistry::current().unload(form);
+}
+
+inline void end()
+{
+    FormRegistry::current().end();
+}
+
+} // namespace forms

@@ -1,0 +1,104 @@
+#include "forms_runtime/label.h"
+
+#include "forms_runtime/fonts.h"
+#include "forms_runtime/mouse_buttons.h"
+#include "forms_runtime/twips.h"
+
+#include <QMouseEvent>
+
+namespace forms {
+
+Label::Label(const LabelDesign& design, QWidget* parent)
+    : QLabel(parent), m_backColor(design.backColor), m_foreColor(design.foreColor)
+{
+    setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
+                twipsToPixels(design.height));
+    setFont(toQFont(design.font));
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignTop |
+                 (design.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    if (!design.toolTip.empty()) {
+        setToolTip(QString::fromLatin1(design.toolTip.data(),
+                                       static_cast<qsizetype>(design.toolTip.size())));
+    }
+    applyColours();
+    setCaption(
+        QString::fromLatin1(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
+}
+
+void Label::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    // Captions break lines with CR LF; the screen wants a plain line feed.
+    QString shown = caption;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    setText(shown);
+    setAccessibleName(caption);
+}
+
+void Label::setBackColor(Colour colour)
+{
+    m_backColor = colour;
+    applyColours();
+}
+
+void Label::setForeColor(Colour colour)
+{
+    m_foreColor = colour;
+    applyColours();
+}
+
+void Label::applyColours()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(m_backColor));
+    colours.setColor(QPalette::WindowText, toQColor(m_foreColor));
+    setPalette(colours);
+    // A label on its form's own colour looks the same either way; leaving its background
+    // unpainted lets the separator lines beneath it show through.
+    const QWidget* form = window();
+    setAutoFillBackground(form == this ||
+                          form->palette().color(QPalette::Window) != toQColor(m_backColor));
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    // Only the left button makes a click, as on a push button.
+    m_clickArmed = event->button() == Qt::LeftButton;
+    emit mouseDown(buttonState(event->button()));
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit mouseMove(buttonState(event->buttons()));
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const bool released_inside = rect().contains(event->position().toPoint());
+    const bool click = m_clickArmed && released_inside;
+    m_clickArmed = false;
+    if (click) {
+        emit clicked();
+    }
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is a double click, not another press and click.
+    event->accept();
+    m_clickArmed = false;
+    emit doubleClicked();
+}
+
+} // namespace forms

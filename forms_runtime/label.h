@@ -1,0 +1,46 @@
+#pragma once
+
+#include "forms_runtime/control_design.h"
+
+#include <QLabel>
+
+namespace forms {
+
+// Windowless-style text: takes every mouse event that lands on it and passes none on
+// to the form beneath; never takes the keyboard focus.
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    Label(const LabelDesign& design, QWidget* parent);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    Colour backColor() const { return m_backColor; }
+    void setBackColor(Colour colour);
+    Colour foreColor() const { return m_foreColor; }
+    void setForeColor(Colour colour);
+
+signals:
+    void mouseDown(int button);
+    void mouseMove(int buttons);
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void applyColours();
+
+    QString m_caption;
+    Colour m_backColor;
+    Colour m_foreColor;
+    bool m_clickArmed = false;
+};
+
+} // namespace forms

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "forms_runtime/control_design.h"
+
+#include <QWidget>
+
+namespace forms {
+
+// A horizontal or vertical line; the mouse passes through.
+class Line : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Line(const LineDesign& design, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Colour m_colour;
+};
+
+} // namespace forms

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <cstdint>
+
+namespace forms {
+
+// A colour as the designs write it: &H00BBGGRR, blue in the high byte.
+using Colour = std::uint32_t;
+
+inline QColor toQColor(Colour colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+} // namespace forms
+
+namespace forms::colours {
+
+// The three colours every form of the program is drawn in.
+inline constexpr Colour kBlack = 0x000000;
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kAccent = 0xFF8080; // RGB 128, 128, 255
+
+} // namespace forms::colours

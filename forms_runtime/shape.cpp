@@ -1,0 +1,37 @@
+#include "forms_runtime/shape.h"
+
+#include "forms_runtime/twips.h"
+
+#include <QPainter>
+
+namespace forms {
+
+Shape::Shape(const ShapeDesign& design, QWidget* parent)
+    : QWidget(parent), m_borderColor(design.borderColor), m_borderPixels(design.borderPixels)
+{
+    setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
+                twipsToPixels(design.height));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Shape::setBorderColor(Colour colour)
+{
+    m_borderColor = colour;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    // The border lies inside the shape's rectangle, as wide as designed.
+    QPainter painter(this);
+    const QColor colour = toQColor(m_borderColor);
+    const QRect outer = rect();
+    const int edge = m_borderPixels;
+    painter.fillRect(outer.x(), outer.y(), outer.width(), edge, colour);
+    painter.fillRect(outer.x(), outer.bottom() - edge + 1, outer.width(), edge, colour);
+    painter.fillRect(outer.x(), outer.y(), edge, outer.height(), colour);
+    painter.fillRect(outer.right() - edge + 1, outer.y(), edge, outer.height(), colour);
+}
+
+} // namespace forms

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "forms_runtime/control_design.h"
+
+#include <QWidget>
+
+namespace forms {
+
+// A rectangle outline drawn over the controls beneath it; the mouse passes through.
+class Shape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Shape(const ShapeDesign& design, QWidget* parent);
+
+    Colour borderColor() const { return m_borderColor; }
+    void setBorderColor(Colour colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Colour m_borderColor;
+    int m_borderPixels;
+};
+
+} // namespace forms

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "forms_runtime/control_design.h"
+
+#include <QObject>
+#include <QTimer>
+
+namespace forms {
+
+// Fires `timer` every `interval` milliseconds while enabled, visible form or not.
+class Timer : public QObject
+{
+    Q_OBJECT
+
+public:
+    Timer(const TimerDesign& design, QObject* parent);
+
+    int interval() const { return m_interval; }
+    void setInterval(int milliseconds);
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    // Whether the timer will still wake the program: enabled with a non-zero interval.
+    bool isRunning() const { return m_clock.isActive(); }
+
+signals:
+    void timer();
+
+private:
+    void restart();
+
+    QTimer m_clock;
+    int m_interval;
+    bool m_enabled;
+};
+
+} // namespace forms

@@ -1,0 +1,36 @@
+#include "forms_runtime/fonts.h"
+#include "forms_runtime/form_registry.h"
+#include "questionnaire_window/form1.h"
+
+#include <QApplication>
+
+namespace {
+
+// The panels place themselves at screen coordinates, which Wayland does not grant to
+// clients: run through XWayland unless the user chose a platform.
+void preferXWaylandOnWayland()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    preferXWaylandOnWayland();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velorin"));
+    QApplication::setApplicationVersion(QStringLiteral(VELORIN_DISPLAY_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(VELORIN_APP_ID));
+    // Panels come and go; only the questionnaire window's close ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    forms::registerEmbeddedFonts();
+
+    forms::FormRegistry forms;
+    forms.startWith<Form1>();
+    return QApplication::exec();
+}

@@ -1,0 +1,69 @@
+#include "panels/form2.h"
+
+namespace {
+
+using namespace forms;
+using colours::kBlack;
+using colours::kWhite;
+
+constexpr Colour kAdviceColour = 0x8080FF; // RGB 255, 128, 128
+constexpr Colour kPointsColour = 0x0080FF; // RGB 255, 128, 0
+constexpr FontSpec kResultFont{"Arial", 9.75f, kBold, 178};
+
+constexpr FormDesign kForm{
+    "Form2", 2895, 5175, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault, {}};
+
+// Front to back. Label2 reaches 240 twips past the right edge, where it is cut.
+constexpr ControlDesign kControls[] = {
+    ShapeDesign{"Shape1", 0, 360, 2895, 4815, kWhite, 2},
+    panelCloseLabel(4),
+    LabelDesign{"Label3",
+                kNoIndex,
+                "Advice",
+                240,
+                1440,
+                2535,
+                3495,
+                kBlack,
+                kAdviceColour,
+                kResultFont,
+                Alignment::Left,
+                3,
+                {}},
+    LabelDesign{"Label2",
+                kNoIndex,
+                "Skin Type is  ",
+                240,
+                840,
+                2895,
+                1335,
+                kBlack,
+                kWhite,
+                kResultFont,
+                Alignment::Left,
+                2,
+                {}},
+    LabelDesign{"Label1",
+                kNoIndex,
+                "Your Point= ",
+                240,
+                480,
+                2415,
+                375,
+                kBlack,
+                kPointsColour,
+                kResultFont,
+                Alignment::Centre,
+                1,
+                {}},
+    panelTitle("Result"),
+};
+
+} // namespace
+
+Form2::Form2() : SlideInPanel(kForm, kControls)
+{
+    Label1 = label("Label1");
+    Label2 = label("Label2");
+    Label3 = label("Label3");
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "forms_runtime/form.h"
+
+#include <string_view>
+
+namespace forms {
+class Label;
+class Timer;
+} // namespace forms
+
+// A small borderless panel that places itself just below the bottom-right corner of the
+// screen when loaded, rises 50 twips every 10 ms until its bottom edge stands more than
+// 300 twips above the screen's bottom, and rests there until the user closes it.
+class SlideInPanel : public forms::Form
+{
+    Q_OBJECT
+
+public:
+    static constexpr float kRightMargin = 100;
+    static constexpr float kRiseStep = 50;
+    static constexpr float kRestAboveBottom = 300;
+
+    SlideInPanel(const forms::FormDesign& design, std::span<const forms::ControlDesign> controls);
+
+    forms::Timer* Timer1 = nullptr; // the rise
+    forms::Timer* Timer2 = nullptr; // the stop check
+    forms::Label* cmdX = nullptr;
+
+    // The handlers, public so that tests can drive time.
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+protected:
+    void load() override;
+
+private slots:
+    void closedByUser();
+};
+
+// The caption bar and close label that both panels carry, identical but for the texts.
+constexpr forms::LabelDesign panelCloseLabel(int tabIndex)
+{
+    using namespace forms;
+    return {"cmdX",
+            kNoIndex,
+            "X",
+            2640,
+            0,
+            150,
+            195,
+            colours::kAccent,
+            colours::kWhite,
+            FontSpec{"Arial", 9.75f, kBold, 0},
+            Alignment::Centre,
+            tabIndex,
+            "Close"};
+}
+
+constexpr forms::LabelDesign panelTitle(std::string_view caption)
+{
+    using namespace forms;
+    return {"title",
+            kNoIndex,
+            caption,
+            0,
+            0,
+            2895,
+            345,
+            colours::kAccent,
+            colours::kWhite,
+            FontSpec{"Tahoma", 12, kBold, 178},
+            Alignment::Centre,
+            0,
+            {}};
+}

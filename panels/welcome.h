@@ -1,0 +1,12 @@
+#pragma once
+
+#include "panels/slide_in_panel.h"
+
+// The welcome panel: one sentence of introduction, rising at start.
+class Welcome : public SlideInPanel
+{
+    Q_OBJECT
+
+public:
+    Welcome();
+};

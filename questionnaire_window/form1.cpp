@@ -1,0 +1,140 @@
+#include "questionnaire_window/form1.h"
+
+#include "assessment/scoring.h"
+#include "forms_runtime/answer_list.h"
+#include "forms_runtime/failures.h"
+#include "forms_runtime/form_registry.h"
+#include "forms_runtime/keystrokes.h"
+#include "forms_runtime/label.h"
+#include "forms_runtime/message_box.h"
+#include "forms_runtime/mouse_buttons.h"
+#include "forms_runtime/shape.h"
+#include "forms_runtime/window_drag.h"
+#include "panels/form2.h"
+#include "panels/welcome.h"
+#include "questionnaire_window/form1_design.h"
+
+using forms::colours::kAccent;
+using forms::colours::kBlack;
+using forms::colours::kWhite;
+
+namespace {
+
+QString toQString(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+Form1::Form1() : Form(form1_design::form())
+{
+    buildControls(form1_design::controls());
+    title = label("title");
+    cmdX = label("cmdX");
+    about = label("about");
+    Label1 = label("Label1");
+    Shape1 = shape("Shape1");
+    for (int i = 0; i < assessment::kQuestionCount; ++i) {
+        question[i] = label("question", i);
+        Combo1[i] = answerList("Combo1", i);
+        connect(Combo1[i], &forms::AnswerList::change, this, &Form1::Combo1_Change);
+    }
+    connect(this, &Form::mouseMove, this, &Form1::Form_MouseMove);
+    connect(title, &forms::Label::mouseMove, this, &Form1::title_MouseMove);
+    connect(Label1, &forms::Label::mouseMove, this, &Form1::Label1_MouseMove);
+    connect(Label1, &forms::Label::mouseDown, this, &Form1::Label1_MouseDown);
+    connect(Label1, &forms::Label::clicked, this, &Form1::Label1_Click);
+    connect(about, &forms::Label::clicked, this, &Form1::about_Click);
+    connect(cmdX, &forms::Label::clicked, this, &Form1::cmdX_Click);
+}
+
+QString Form1::aboutText()
+{
+    return QStringLiteral("Velorin v.1.0\r\n"
+                          "Programming by : Halvessen \r\n"
+                          "you can contact me via <halvessen@example.org> ");
+}
+
+void Form1::load()
+{
+    forms::show<Welcome>();
+}
+
+void Form1::Form_MouseMove(int buttons)
+{
+    forms::ignoringFailure([&] {
+        if (buttons == forms::kLeftButtonAlone) {
+            forms::dragWindow(*this);
+        }
+    });
+    forms::ignoringFailure([&] { setButtonNormal(); });
+}
+
+void Form1::title_MouseMove(int buttons)
+{
+    if (buttons == forms::kLeftButtonAlone) {
+        forms::dragWindow(*this);
+    }
+}
+
+void Form1::Label1_MouseMove(int)
+{
+    setButtonHover();
+}
+
+void Form1::Label1_MouseDown(int)
+{
+    Label1->setBackColor(form1_design::kPressedColour);
+    forms::show<Form2>();
+}
+
+void Form1::Label1_Click()
+{
+    using forms::ignoringFailure;
+    ignoringFailure([] { forms::hide<Welcome>(); });
+
+    // Read afresh on every click; a list that cannot be read repeats the last value read.
+    std::array<assessment::AnswerPosition, assessment::kQuestionCount> positions{};
+    assessment::AnswerPosition position = 0;
+    for (int i = 0; i < assessment::kQuestionCount; ++i) {
+        ignoringFailure(
+            [&] { position = static_cast<assessment::AnswerPosition>(Combo1[i]->listIndex()); });
+        positions[i] = position;
+    }
+    const assessment::AssessmentResult result = assessment::ScoreAnswers(positions);
+
+    ignoringFailure(
+        [&] { forms::form<Form2>().Label2->setCaption(toQString(result.SkinTypeCaption)); });
+    ignoringFailure([&] { forms::form<Form2>().Label3->setCaption(toQString(result.AdviceText)); });
+    ignoringFailure([&] { forms::form<Form2>().Label1->setCaption(toQString(result.PointsLine)); });
+}
+
+void Form1::Combo1_Change()
+{
+    // Typing guard: the Backspace is handled after this returns, and its own edit comes
+    // back here, so the text before the caret is erased one character at a time.
+    forms::queueKeystroke(Qt::Key_Backspace);
+}
+
+void Form1::about_Click()
+{
+    forms::showQuestionMessage(aboutText(), QStringLiteral("Velorin"));
+}
+
+void Form1::cmdX_Click()
+{
+    forms::end();
+}
+
+void Form1::setButtonNormal()
+{
+    Label1->setBackColor(kBlack);
+    Shape1->setBorderColor(kAccent);
+}
+
+void Form1::setButtonHover()
+{
+    Label1->setBackColor(kAccent);
+    Shape1->setBorderColor(kWhite);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "forms_runtime/form.h"
+
+#include <array>
+
+namespace forms {
+class AnswerList;
+class Label;
+class Shape;
+} // namespace forms
+
+// The questionnaire window: ten questions, each answered from a list, and the calculate
+// button that scores the answers into the result panel.
+class Form1 : public forms::Form
+{
+    Q_OBJECT
+
+public:
+    Form1();
+
+    forms::Label* title = nullptr;
+    forms::Label* cmdX = nullptr;
+    forms::Label* about = nullptr;
+    forms::Label* Label1 = nullptr; // the calculate button
+    forms::Shape* Shape1 = nullptr; // its frame
+    std::array<forms::Label*, 10> question{};
+    std::array<forms::AnswerList*, 10> Combo1{};
+
+    static QString aboutText();
+
+protected:
+    void load() override;
+
+private slots:
+    void Form_MouseMove(int buttons);
+    void title_MouseMove(int buttons);
+    void Label1_MouseMove(int buttons);
+    void Label1_MouseDown(int button);
+    void Label1_Click();
+    void Combo1_Change();
+    void about_Click();
+    void cmdX_Click();
+
+private:
+    void setButtonNormal();
+    void setButtonHover();
+};
