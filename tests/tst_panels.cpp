@@ -1,0 +1,285 @@
+#include "forms_runtime/fonts.h"
+#include "forms_runtime/form_registry.h"
+#include "forms_runtime/label.h"
+#include "forms_runtime/timer.h"
+#include "panels/form2.h"
+#include "panels/welcome.h"
+#include "test_screen.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+using PanelLoader = std::function<SlideInPanel&(forms::FormRegistry&)>;
+Q_DECLARE_METATYPE(PanelLoader)
+
+namespace {
+
+SlideInPanel& loadWelcome(forms::FormRegistry& registry)
+{
+    return registry.form<Welcome>();
+}
+
+SlideInPanel& loadResult(forms::FormRegistry& registry)
+{
+    return registry.form<Form2>();
+}
+
+// One tick of each timer, the check between the steps, as the 1 ms check normally runs.
+int riseUntilRest(SlideInPanel& panel)
+{
+    int steps = 0;
+    panel.Timer2_Timer();
+    while (panel.Timer1->isEnabled() && steps < 1000) {
+        panel.Timer1_Timer();
+        ++steps;
+        panel.Timer2_Timer();
+    }
+    return steps;
+}
+
+void addPanelRows()
+{
+    QTest::addColumn<PanelLoader>("load");
+    QTest::newRow("welcome") << PanelLoader(loadWelcome);
+    QTest::newRow("result") << PanelLoader(loadResult);
+}
+
+} // namespace
+
+class PanelsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<forms::FormRegistry> m_registry;
+
+private slots:
+    void initTestCase() { forms::registerEmbeddedFonts(); }
+    void init() { m_registry = std::make_unique<forms::FormRegistry>(); }
+    void cleanup() { m_registry.reset(); }
+
+    void placesBelowTheScreenAndRestsWhereExpected_data()
+    {
+        QTest::addColumn<PanelLoader>("load");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<float>("restingTop");
+        QTest::newRow("welcome") << PanelLoader(loadWelcome) << 2505.0f << 57 << 13350.0f;
+        QTest::newRow("result") << PanelLoader(loadResult) << 5175.0f << 110 << 10700.0f;
+    }
+
+    void placesBelowTheScreenAndRestsWhereExpected()
+    {
+        QFETCH(PanelLoader, load);
+        QFETCH(float, height);
+        QFETCH(int, steps);
+        QFETCH(float, restingTop);
+
+        SlideInPanel& panel = load(*m_registry);
+        QCOMPARE(panel.width(), 2895.0f);
+        QCOMPARE(panel.height(), height);
+        QCOMPARE(panel.left(), 25805.0f);
+        QCOMPARE(panel.top(), 16200.0f);
+        QCOMPARE(panel.pos(), QPoint(1720, 1080));
+        QCOMPARE(panel.size(), QSize(193, qRound(height / 15)));
+
+        QCOMPARE(riseUntilRest(panel), steps);
+        QCOMPARE(panel.top(), restingTop);
+        QCOMPARE(panel.pos().y(), qRound(restingTop / 15));
+    }
+
+    void stopCheckIsStrict_data() { addPanelRows(); }
+
+    void stopCheckIsStrict()
+    {
+        QFETCH(PanelLoader, load);
+        SlideInPanel& panel = load(*m_registry);
+        const float exactlyAtLimit = 16200.0f - panel.height() - 300.0f;
+
+        panel.setTop(exactlyAtLimit);
+        panel.Timer2_Timer();
+        QVERIFY2(panel.Timer1->isEnabled(), "a bottom edge exactly 300 twips up keeps rising");
+
+        panel.Timer1_Timer();
+        panel.Timer2_Timer();
+        QVERIFY(!panel.Timer1->isEnabled());
+        QCOMPARE(panel.top(), exactlyAtLimit - 50.0f);
+    }
+
+    void risesOnItsOwnTimersAndThenSleeps_data() { addPanelRows(); }
+
+    void risesOnItsOwnTimersAndThenSleeps()
+    {
+        QFETCH(PanelLoader, load);
+        SlideInPanel& panel = load(*m_registry);
+        QVERIFY(panel.Timer1->isRunning());
+        QVERIFY(panel.Timer2->isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.Timer1->isEnabled(), 20000);
+        QCOMPARE(panel.top(), 16200.0f - 50.0f * static_cast<float>(riseStepsFor(panel)));
+        // Nothing can restart the rise, so nothing keeps waking the program.
+        QVERIFY(!panel.Timer1->isRunning());
+        QVERIFY(!panel.Timer2->isRunning());
+    }
+
+    void restingPanelStaysWhenTheScreenChanges_data() { addPanelRows(); }
+
+    void restingPanelStaysWhenTheScreenChanges()
+    {
+        QFETCH(PanelLoader, load);
+        SlideInPanel& panel = load(*m_registry);
+        riseUntilRest(panel);
+        const float restingTop = panel.top();
+
+        ScreenSizeChange change;
+        change.resize(QSize(1280, 720));
+        panel.Timer2_Timer();
+        QTest::qWait(50);
+        QCOMPARE(panel.top(), restingTop);
+        QVERIFY(!panel.Timer1->isEnabled());
+    }
+
+    void risingPanelFollowsAScreenThatShrinks()
+    {
+        // The check reads the screen anew each time: after a switch to a smaller screen
+        // the panel rises on until it stands above that screen's bottom edge.
+        SlideInPanel& panel = m_registry->form<Welcome>();
+        ScreenSizeChange change;
+        change.resize(QSize(1280, 720));
+        riseUntilRest(panel);
+        QCOMPARE(panel.top(), 7950.0f);
+        QVERIFY(panel.top() + panel.height() + 300.0f < 10800.0f);
+    }
+
+    void showOfALoadedPanelChangesNothing_data() { addPanelRows(); }
+
+    void showOfALoadedPanelChangesNothing()
+    {
+        QFETCH(PanelLoader, load);
+        SlideInPanel& panel = load(*m_registry);
+        panel.showModeless();
+        panel.Timer1_Timer();
+        panel.Timer1_Timer();
+        const float risingTop = panel.top();
+
+        panel.showModeless();
+        QCOMPARE(panel.top(), risingTop);
+        QVERIFY(panel.Timer1->isEnabled());
+        QCOMPARE(&load(*m_registry), &panel);
+    }
+
+    void hiddenPanelRisesUnseenToTheSamePlace()
+    {
+        forms::hide<Welcome>();
+        Welcome* panel = m_registry->loadedForm<Welcome>();
+        QVERIFY(panel != nullptr);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(panel->top(), 16200.0f);
+        QCOMPARE(riseUntilRest(*panel), 57);
+        QCOMPARE(panel->top(), 13350.0f);
+        QVERIFY(!panel->isVisible());
+    }
+
+    void captionWriteLoadsTheResultPanelHidden()
+    {
+        QVERIFY(m_registry->loadedForm<Form2>() == nullptr);
+        forms::form<Form2>().Label2->setCaption(QStringLiteral("written"));
+        Form2* panel = m_registry->loadedForm<Form2>();
+        QVERIFY(panel != nullptr);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(panel->top(), 16200.0f);
+        QVERIFY(panel->Timer1->isRunning());
+    }
+
+    void unloadThenShowRisesAnewFromTheDesign()
+    {
+        forms::show<Form2>();
+        Form2& first = m_registry->form<Form2>();
+        first.Label1->setCaption(QStringLiteral("Your Point is 23"));
+        riseUntilRest(first);
+        first.cmdX->clicked();
+        QVERIFY(m_registry->loadedForm<Form2>() == nullptr);
+
+        forms::show<Form2>();
+        Form2& second = m_registry->form<Form2>();
+        QCOMPARE(second.top(), 16200.0f);
+        QVERIFY(second.Timer1->isEnabled());
+        QCOMPARE(second.Label1->caption(), QStringLiteral("Your Point= "));
+        QCOMPARE(second.Label2->caption(), QStringLiteral("Skin Type is  "));
+        QCOMPARE(second.Label3->caption(), QStringLiteral("Advice"));
+    }
+
+    void doubleClickClosesOnlyOnTheFreeSurface_data()
+    {
+        QTest::addColumn<PanelLoader>("load");
+        QTest::addColumn<QPoint>("where");
+        QTest::addColumn<bool>("closes");
+        const auto welcome = PanelLoader(loadWelcome);
+        const auto result = PanelLoader(loadResult);
+        QTest::newRow("welcome left strip") << welcome << twipsPoint(60, 1200) << true;
+        QTest::newRow("welcome right strip") << welcome << twipsPoint(2850, 1200) << true;
+        QTest::newRow("welcome bottom strip") << welcome << twipsPoint(1400, 2400) << true;
+        QTest::newRow("welcome gap under caption") << welcome << QPoint(96, 23) << true;
+        QTest::newRow("welcome text") << welcome << twipsPoint(1400, 1200) << false;
+        QTest::newRow("welcome caption bar") << welcome << twipsPoint(1400, 150) << false;
+        QTest::newRow("result left strip") << result << twipsPoint(120, 3000) << true;
+        QTest::newRow("result band over points") << result << twipsPoint(1400, 420) << true;
+        QTest::newRow("result right of points") << result << twipsPoint(2730, 600) << true;
+        QTest::newRow("result right of advice") << result << twipsPoint(2835, 3000) << true;
+        QTest::newRow("result bottom strip") << result << twipsPoint(1400, 5010) << true;
+        QTest::newRow("result frame") << result << QPoint(0, 200) << true;
+        QTest::newRow("result points line") << result << twipsPoint(1400, 600) << false;
+        QTest::newRow("result skin type") << result << twipsPoint(1400, 1000) << false;
+        QTest::newRow("result advice") << result << twipsPoint(1400, 3000) << false;
+        QTest::newRow("result caption bar") << result << twipsPoint(1400, 150) << false;
+    }
+
+    void doubleClickClosesOnlyOnTheFreeSurface()
+    {
+        QFETCH(PanelLoader, load);
+        QFETCH(QPoint, where);
+        QFETCH(bool, closes);
+        SlideInPanel& panel = load(*m_registry);
+        panel.showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        const QPointer<SlideInPanel> watched(&panel);
+
+        QTest::mouseDClick(panel.windowHandle(), Qt::LeftButton, {}, where);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QCOMPARE(watched.isNull(), closes);
+    }
+
+    void closeLabelUnloadsOnlyItsPanel()
+    {
+        forms::show<Welcome>();
+        forms::show<Form2>();
+        Welcome& welcome = m_registry->form<Welcome>();
+        QVERIFY(QTest::qWaitForWindowExposed(&welcome));
+        QTest::mouseClick(welcome.windowHandle(), Qt::LeftButton, {}, twipsPoint(2715, 90));
+        QVERIFY(m_registry->loadedForm<Welcome>() == nullptr);
+        QVERIFY(m_registry->loadedForm<Form2>() != nullptr);
+        QVERIFY(!m_registry->hasEnded());
+    }
+
+    void panelsStayOutOfTheTaskbarAndTheFocus_data() { addPanelRows(); }
+
+    void panelsStayOutOfTheTaskbarAndTheFocus()
+    {
+        QFETCH(PanelLoader, load);
+        const Qt::WindowFlags flags = load(*m_registry).windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
+        QVERIFY(flags.testFlag(Qt::Tool));
+        QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+        QVERIFY(load(*m_registry).testAttribute(Qt::WA_ShowWithoutActivating));
+    }
+
+private:
+    static int riseStepsFor(const SlideInPanel& panel)
+    {
+        return static_cast<int>((panel.height() + 300.0f) / 50.0f) + 1;
+    }
+};
+
+QTEST_MAIN(PanelsTest)
+#include "tst_panels.moc"
