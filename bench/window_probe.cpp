@@ -1,0 +1,522 @@
+// Starts a program on the current X display and watches it from outside, as the X
+// server sees it: when its main window is mapped, how its welcome panel rises, and
+// what it costs once everything rests (resident memory, wake-ups per second).
+//
+//   velorin_window_probe [options] -- program args...
+//
+// Prints one line of numbers (see --header for the column names); a value that
+// could not be measured is -1. Exits 0 when the main window was seen, 1 when not.
+#include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <poll.h>
+#include <string>
+#include <string_view>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace {
+
+struct Size
+{
+    int width = 0;
+    int height = 0;
+};
+
+struct Options
+{
+    Size main{601, 645};
+    std::string mainName = "Form1";
+    Size panel{193, 167};
+    int restY = 890;
+    double settleSeconds = 3.0;
+    double idleSeconds = 5.0;
+    double mapTimeoutSeconds = 30.0;
+    bool header = false;
+    std::vector<char*> command;
+};
+
+const char* const kColumns = "startup_ms rss_kib wakeups_per_s panel_map_ms rise_ms panel_x "
+                             "panel_y panel_steps idle_moves main_x main_y";
+
+[[noreturn]] void usage(const char* message)
+{
+    std::fprintf(stderr,
+                 "velorin_window_probe: %s\n"
+                 "usage: velorin_window_probe [--size WxH] [--name WM_NAME] [--panel WxH]\n"
+                 "         [--rest-y Y] [--settle S] [--idle S] [--map-timeout S] [--header]\n"
+                 "         -- program args...\n"
+                 "columns: %s\n",
+                 message, kColumns);
+    std::exit(2);
+}
+
+double now()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+Size parseSize(std::string_view text)
+{
+    Size size;
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) {
+        usage("a size is WIDTHxHEIGHT");
+    }
+    const auto w = std::from_chars(text.data(), text.data() + x, size.width);
+    const auto h = std::from_chars(text.data() + x + 1, text.data() + text.size(), size.height);
+    if (w.ec != std::errc{} || h.ec != std::errc{} || h.ptr != text.data() + text.size()) {
+        usage("a size is WIDTHxHEIGHT");
+    }
+    return size;
+}
+
+double parseSeconds(const char* text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text || *end != '\0' || value < 0) {
+        usage("a duration is a number of seconds");
+    }
+    return value;
+}
+
+Options parseOptions(int argc, char* argv[])
+{
+    Options options;
+    int i = 1;
+    auto value = [&](const char* name) -> const char* {
+        if (i + 1 >= argc) {
+            usage((std::string(name) + " needs a value").c_str());
+        }
+        return argv[++i];
+    };
+    for (; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") {
+            ++i;
+            break;
+        } else if (arg == "--size") {
+            options.main = parseSize(value("--size"));
+        } else if (arg == "--name") {
+            options.mainName = value("--name");
+        } else if (arg == "--panel") {
+            options.panel = parseSize(value("--panel"));
+        } else if (arg == "--rest-y") {
+            options.restY = std::atoi(value("--rest-y"));
+        } else if (arg == "--settle") {
+            options.settleSeconds = parseSeconds(value("--settle"));
+        } else if (arg == "--idle") {
+            options.idleSeconds = parseSeconds(value("--idle"));
+        } else if (arg == "--map-timeout") {
+            options.mapTimeoutSeconds = parseSeconds(value("--map-timeout"));
+        } else if (arg == "--header") {
+            options.header = true;
+        } else {
+            usage(("unknown option " + std::string(arg)).c_str());
+        }
+    }
+    for (; i < argc; ++i) {
+        options.command.push_back(argv[i]);
+    }
+    if (options.command.empty()) {
+        usage("no program given");
+    }
+    options.command.push_back(nullptr);
+    return options;
+}
+
+// One numeric field of /proc/PID/status-like files ("Name:\t123 kB").
+std::optional<long long> statusField(const std::string& path, std::string_view field)
+{
+    std::ifstream file(path);
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.size() > field.size() && line.compare(0, field.size(), field) == 0 &&
+            line[field.size()] == ':') {
+            return std::atoll(line.c_str() + field.size() + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// Context switches of every thread of the process so far: each one is a wake-up.
+long long contextSwitches(pid_t pid)
+{
+    const std::string taskDir = "/proc/" + std::to_string(pid) + "/task";
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(taskDir.c_str()), closedir);
+    if (!dir) {
+        return -1;
+    }
+    long long total = 0;
+    while (const dirent* entry = readdir(dir.get())) {
+        if (entry->d_name[0] == '.') {
+            continue;
+        }
+        const std::string status = taskDir + "/" + entry->d_name + "/status";
+        total += statusField(status, "voluntary_ctxt_switches").value_or(0);
+        total += statusField(status, "nonvoluntary_ctxt_switches").value_or(0);
+    }
+    return total;
+}
+
+template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply> ReplyPtr<Reply> owned(Reply* reply)
+{
+    return ReplyPtr<Reply>(reply, &std::free);
+}
+
+class Probe
+{
+public:
+    Probe(Options options) : m_options(std::move(options)) {}
+
+    int run();
+
+private:
+    bool connect();
+    bool launch();
+    // Handles X events until `deadline` or until `done` says so; false when the
+    // program has died.
+    template <typename Done> bool pump(double deadline, Done done);
+    void handle(const xcb_generic_event_t* event, double at);
+    void onMap(xcb_window_t window, bool overrideRedirect, double at);
+    bool isMainWindow(xcb_window_t window);
+    bool windowMatchesMain(xcb_window_t window);
+    std::optional<xcb_get_geometry_reply_t> geometry(xcb_window_t window);
+    std::string windowName(xcb_window_t window);
+    void watchSubstructure(xcb_window_t window);
+    bool programAlive();
+    void stopProgram();
+    void print() const;
+
+    Options m_options;
+    xcb_connection_t* m_connection = nullptr;
+    xcb_window_t m_root = 0;
+    pid_t m_pid = -1;
+    bool m_exited = false;
+
+    double m_execAt = -1;
+    double m_mainMapAt = -1;
+    int m_mainX = -1;
+    int m_mainY = -1;
+    xcb_window_t m_panel = 0;
+    double m_panelMapAt = -1;
+    double m_panelRestAt = -1;
+    int m_panelX = -1;
+    int m_panelY = -1;
+    int m_panelSteps = 0;
+    bool m_idle = false;
+    int m_idleMoves = 0;
+    long long m_rssKib = -1;
+    double m_wakeupsPerSecond = -1;
+};
+
+bool Probe::connect()
+{
+    m_connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(m_connection)) {
+        std::fprintf(stderr, "velorin_window_probe: cannot open the X display\n");
+        return false;
+    }
+    m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    watchSubstructure(m_root);
+    xcb_flush(m_connection);
+    return true;
+}
+
+void Probe::watchSubstructure(xcb_window_t window)
+{
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    const auto cookie =
+        xcb_change_window_attributes_checked(m_connection, window, XCB_CW_EVENT_MASK, &mask);
+    // Before the program starts: a mask that did not take would lose the first map.
+    if (auto error = owned(xcb_request_check(m_connection, cookie))) {
+        std::fprintf(stderr, "velorin_window_probe: cannot watch window 0x%x (error %d)\n", window,
+                     error->error_code);
+    }
+}
+
+bool Probe::launch()
+{
+    // The child reports the moment right before exec, or why exec failed.
+    int channel[2];
+    if (pipe2(channel, O_CLOEXEC) != 0) {
+        std::perror("velorin_window_probe: pipe");
+        return false;
+    }
+    m_pid = fork();
+    if (m_pid < 0) {
+        std::perror("velorin_window_probe: fork");
+        return false;
+    }
+    if (m_pid == 0) {
+        close(channel[0]);
+        // Our standard output carries the numbers only.
+        dup2(STDERR_FILENO, STDOUT_FILENO);
+        const double at = now();
+        if (write(channel[1], &at, sizeof at) != sizeof at) {
+            _exit(127);
+        }
+        execvp(m_options.command[0], m_options.command.data());
+        const int error = errno;
+        [[maybe_unused]] const auto written = write(channel[1], &error, sizeof error);
+        _exit(127);
+    }
+    close(channel[1]);
+    double at = -1;
+    const bool gotTime = read(channel[0], &at, sizeof at) == sizeof at;
+    int error = 0;
+    const bool execFailed = read(channel[0], &error, sizeof error) == sizeof error;
+    close(channel[0]);
+    if (!gotTime || execFailed) {
+        std::fprintf(stderr, "velorin_window_probe: cannot run %s: %s\n", m_options.command[0],
+                     std::strerror(error));
+        return false;
+    }
+    m_execAt = at;
+    return true;
+}
+
+bool Probe::programAlive()
+{
+    if (m_exited) {
+        return false;
+    }
+    int status = 0;
+    if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+        m_exited = true;
+        std::fprintf(stderr, "velorin_window_probe: the program ended early (status 0x%x)\n",
+                     static_cast<unsigned>(status));
+        return false;
+    }
+    return true;
+}
+
+template <typename Done> bool Probe::pump(double deadline, Done done)
+{
+    const int fd = xcb_get_file_descriptor(m_connection);
+    while (!done()) {
+        while (auto event = owned(xcb_poll_for_event(m_connection))) {
+            handle(event.get(), now());
+        }
+        if (xcb_connection_has_error(m_connection)) {
+            std::fprintf(stderr, "velorin_window_probe: lost the X display\n");
+            return false;
+        }
+        if (done() || now() >= deadline) {
+            break;
+        }
+        if (!programAlive()) {
+            return false;
+        }
+        // Short enough to notice the program's death soon; events end the wait at once.
+        const double left = deadline - now();
+        pollfd readable{fd, POLLIN, 0};
+        poll(&readable, 1, static_cast<int>(std::min(left, 0.05) * 1000) + 1);
+        if (readable.revents & POLLIN) {
+            // Time the events as they arrive, not after the previous batch was handled.
+            const double at = now();
+            while (auto event = owned(xcb_poll_for_event(m_connection))) {
+                handle(event.get(), at);
+            }
+        }
+    }
+    return programAlive();
+}
+
+void Probe::handle(const xcb_generic_event_t* event, double at)
+{
+    switch (event->response_type & 0x7f) {
+    case XCB_MAP_NOTIFY: {
+        const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
+        onMap(map->window, map->override_redirect != 0, at);
+        break;
+    }
+    case XCB_CONFIGURE_NOTIFY: {
+        const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
+        if (m_panel == 0 || configure->window != m_panel) {
+            break;
+        }
+        const bool moved = configure->x != m_panelX || configure->y != m_panelY;
+        m_panelX = configure->x;
+        m_panelY = configure->y;
+        if (m_idle) {
+            m_idleMoves += moved ? 1 : 0;
+        } else if (moved && m_panelRestAt < 0) {
+            ++m_panelSteps;
+        }
+        if (m_panelRestAt < 0 && configure->y == m_options.restY) {
+            m_panelRestAt = at;
+        }
+        break;
+    }
+    case XCB_REPARENT_NOTIFY: {
+        // Under a window manager the main window is mapped inside a frame.
+        const auto* reparent = reinterpret_cast<const xcb_reparent_notify_event_t*>(event);
+        if (reparent->parent != m_root) {
+            watchSubstructure(reparent->parent);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void Probe::onMap(xcb_window_t window, bool overrideRedirect, double at)
+{
+    if (m_panel == 0 && overrideRedirect) {
+        if (const auto g = geometry(window);
+            g && g->width == m_options.panel.width && g->height == m_options.panel.height) {
+            m_panel = window;
+            m_panelMapAt = at;
+            m_panelX = g->x;
+            m_panelY = g->y;
+            return;
+        }
+    }
+    if (m_mainMapAt < 0 && isMainWindow(window)) {
+        m_mainMapAt = at;
+        if (const auto g = geometry(window)) {
+            m_mainX = g->x;
+            m_mainY = g->y;
+        }
+    }
+}
+
+std::optional<xcb_get_geometry_reply_t> Probe::geometry(xcb_window_t window)
+{
+    auto reply = owned(
+        xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr));
+    if (!reply) {
+        return std::nullopt;
+    }
+    return *reply;
+}
+
+std::string Probe::windowName(xcb_window_t window)
+{
+    auto reply =
+        owned(xcb_get_property_reply(m_connection,
+                                     xcb_get_property(m_connection, 0, window, XCB_ATOM_WM_NAME,
+                                                      XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                                     nullptr));
+    if (!reply || reply->format != 8) {
+        return {};
+    }
+    return {static_cast<const char*>(xcb_get_property_value(reply.get())),
+            static_cast<std::size_t>(xcb_get_property_value_length(reply.get()))};
+}
+
+bool Probe::windowMatchesMain(xcb_window_t window)
+{
+    if (const auto g = geometry(window);
+        g && g->width == m_options.main.width && g->height == m_options.main.height) {
+        return true;
+    }
+    return !m_options.mainName.empty() && windowName(window) == m_options.mainName;
+}
+
+bool Probe::isMainWindow(xcb_window_t window)
+{
+    if (windowMatchesMain(window)) {
+        return true;
+    }
+    // A window manager's frame: the main window may be one of its children.
+    auto tree =
+        owned(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, window), nullptr));
+    if (!tree) {
+        return false;
+    }
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+        if (windowMatchesMain(children[i])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Probe::stopProgram()
+{
+    if (m_pid <= 0 || m_exited) {
+        return;
+    }
+    kill(m_pid, SIGTERM);
+    const double deadline = now() + 3.0;
+    while (now() < deadline) {
+        if (waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
+            m_exited = true;
+            return;
+        }
+        usleep(10'000);
+    }
+    kill(m_pid, SIGKILL);
+    waitpid(m_pid, nullptr, 0);
+    m_exited = true;
+}
+
+void Probe::print() const
+{
+    auto ms = [](double from, double to) { return from < 0 || to < 0 ? -1.0 : (to - from) * 1e3; };
+    if (m_options.header) {
+        std::printf("%s\n", kColumns);
+    }
+    std::printf("%.1f %lld %.2f %.1f %.1f %d %d %d %d %d %d\n", ms(m_execAt, m_mainMapAt), m_rssKib,
+                m_wakeupsPerSecond, ms(m_execAt, m_panelMapAt), ms(m_panelMapAt, m_panelRestAt),
+                m_panel ? m_panelX : -1, m_panel ? m_panelY : -1, m_panel ? m_panelSteps : -1,
+                m_panel ? m_idleMoves : -1, m_mainX, m_mainY);
+    std::fflush(stdout);
+}
+
+int Probe::run()
+{
+    if (!connect() || !launch()) {
+        return 1;
+    }
+    const std::string proc = "/proc/" + std::to_string(m_pid);
+    bool alive = pump(m_execAt + m_options.mapTimeoutSeconds, [this] { return m_mainMapAt >= 0; });
+    if (alive && m_mainMapAt >= 0) {
+        // Long enough for every panel to have risen and come to rest.
+        alive = pump(m_mainMapAt + m_options.settleSeconds, [] { return false; });
+    }
+    if (alive && m_mainMapAt >= 0) {
+        m_rssKib = statusField(proc + "/status", "VmRSS").value_or(-1);
+        m_idle = true;
+        const long long before = contextSwitches(m_pid);
+        const double from = now();
+        alive = pump(from + m_options.idleSeconds, [] { return false; });
+        const long long after = contextSwitches(m_pid);
+        const double to = now();
+        if (alive && before >= 0 && after >= 0) {
+            m_wakeupsPerSecond = static_cast<double>(after - before) / (to - from);
+        }
+    }
+    stopProgram();
+    print();
+    xcb_disconnect(m_connection);
+    return m_mainMapAt >= 0 && alive ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    return Probe(parseOptions(argc, argv)).run();
+}
