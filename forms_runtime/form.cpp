@@ -4,6 +4,7 @@
 #include "forms_runtime/label.h"
 #include "forms_runtime/line.h"
 #include "forms_runtime/mouse_buttons.h"
+#include "forms_runtime/pointer.h"
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
 #include "forms_runtime/timer.h"
@@ -212,6 +213,7 @@ void Form::stopTimers()
 
 void Form::mousePressEvent(QMouseEvent* event)
 {
+    pointer::rememberPress(event->globalPosition().toPoint());
     emit mouseDown(buttonState(event->button()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/mouse_buttons.h"
+#include "forms_runtime/pointer.h"
 #include "forms_runtime/twips.h"
 
 #include <QMouseEvent>
@@ -68,6 +69,7 @@ void Label::applyColours()
 void Label::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
+    pointer::rememberPress(event->globalPosition().toPoint());
     // Only the left button makes a click, as on a push button.
     m_clickArmed = event->button() == Qt::LeftButton;
     emit mouseDown(buttonState(event->button()));

@@ -1,8 +1,8 @@
 #include "forms_runtime/window_drag.h"
 
 #include "forms_runtime/form.h"
+#include "forms_runtime/pointer.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -31,7 +31,7 @@ public:
             return;
         }
         m_form = &form;
-        m_offset = QCursor::pos() - form.pos();
+        m_offset = pointer::lastPressPosition() - form.pos();
         qApp->installEventFilter(this);
     }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPoint>
+
+namespace forms::pointer {
+
+// Where the last mouse button went down on a form or a label, in screen pixels. A window
+// drag starts from there, so the window keeps its place under the pointer from the press
+// on, on every platform.
+void rememberPress(QPoint global);
+QPoint lastPressPosition();
+
+} // namespace forms::pointer
