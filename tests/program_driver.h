@@ -1,0 +1,89 @@
+#pragma once
+
+#include "forms_runtime/answer_list.h"
+#include "forms_runtime/form_registry.h"
+#include "forms_runtime/label.h"
+#include "forms_runtime/shape.h"
+#include "forms_runtime/timer.h"
+#include "panels/form2.h"
+#include "panels/welcome.h"
+#include "questionnaire_window/form1.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+// Starts the whole program as main() does and drives it with real input events, sent
+// through the windows so that they are routed to whatever lies under the pointer.
+class ProgramDriver
+{
+public:
+    ProgramDriver() : m_registry(std::make_unique<forms::FormRegistry>())
+    {
+        m_registry->startWith<Form1>();
+    }
+
+    forms::FormRegistry& registry() { return *m_registry; }
+    Form1& form1() { return m_registry->form<Form1>(); }
+    QWindow* window() { return form1().windowHandle(); }
+    Form2* resultPanel() { return m_registry->loadedForm<Form2>(); }
+    Welcome* welcomePanel() { return m_registry->loadedForm<Welcome>(); }
+
+    static QPoint centreOf(const QWidget* control)
+    {
+        return control->mapTo(control->window(), control->rect().center());
+    }
+
+    static void click(const QWidget* control, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(control->window()->windowHandle(), button, {}, centreOf(control));
+    }
+
+    static void press(const QWidget* control, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(control->window()->windowHandle(), button, {}, centreOf(control));
+    }
+
+    void calculate() { click(form1().Label1); }
+
+    void chooseByArrowKeys(int question, int position)
+    {
+        forms::AnswerList* list = form1().Combo1[question];
+        list->setFocus();
+        while (list->listIndex() != position) {
+            QTest::keyClick(list, list->currentIndex() < position ? Qt::Key_Down : Qt::Key_Up);
+        }
+    }
+
+    void chooseByMouse(int question, int position)
+    {
+        forms::AnswerList* list = form1().Combo1[question];
+        // The arrow button at the right end opens the list; the text field would not.
+        const QPoint arrow =
+            list->mapTo(list->window(), QPoint(list->width() - 6, list->height() / 2));
+        QTest::mouseClick(window(), Qt::LeftButton, {}, arrow);
+        QAbstractItemView* popup = list->view();
+        QTRY_VERIFY(popup->isVisible());
+        const QRect entry = popup->visualRect(popup->model()->index(position, 0));
+        // A release right after the opening press is ignored unless the pointer moved.
+        QTest::mouseMove(popup->viewport(), entry.center() + QPoint(0, 1));
+        QTest::mouseMove(popup->viewport(), entry.center());
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, entry.center());
+        QTRY_VERIFY(!popup->isVisible());
+    }
+
+    // Lets every timer tick until both panels that are loaded have come to rest.
+    void waitForPanelsToRest()
+    {
+        for (SlideInPanel* panel : {static_cast<SlideInPanel*>(resultPanel()),
+                                    static_cast<SlideInPanel*>(welcomePanel())}) {
+            if (panel != nullptr) {
+                QTRY_VERIFY_WITH_TIMEOUT(!panel->Timer1->isEnabled(), 20000);
+            }
+        }
+    }
+
+private:
+    std::unique_ptr<forms::FormRegistry> m_registry;
+};

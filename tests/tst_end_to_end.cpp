@@ -1,0 +1,361 @@
+#include "assessment/scoring.h"
+#include "forms_runtime/fonts.h"
+#include "program_driver.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
+#include <array>
+#include <qpa/qwindowsysteminterface.h>
+
+using Positions = std::array<assessment::AnswerPosition, assessment::kQuestionCount>;
+Q_DECLARE_METATYPE(Positions)
+
+namespace {
+
+constexpr forms::Colour kNormalBack = 0x000000;
+constexpr forms::Colour kHoverBack = 0xFF8080;
+constexpr forms::Colour kPressedBack = 0xFFC0C0;
+constexpr forms::Colour kAccent = 0xFF8080;
+constexpr forms::Colour kWhite = 0xFFFFFF;
+
+QString latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void verifyResultShows(Form2* panel, const Positions& positions)
+{
+    QVERIFY(panel != nullptr);
+    const assessment::AssessmentResult expected = assessment::ScoreAnswers(positions);
+    QCOMPARE(panel->Label2->caption(), latin1(expected.SkinTypeCaption));
+    QCOMPARE(panel->Label3->caption(), latin1(expected.AdviceText));
+    QCOMPARE(panel->Label1->caption(), latin1(expected.PointsLine));
+}
+
+void verifyDesignCaptions(Form2* panel)
+{
+    QVERIFY(panel != nullptr);
+    QCOMPARE(panel->Label1->caption(), QStringLiteral("Your Point= "));
+    QCOMPARE(panel->Label2->caption(), QStringLiteral("Skin Type is  "));
+    QCOMPARE(panel->Label3->caption(), QStringLiteral("Advice"));
+}
+
+} // namespace
+
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramDriver> m_program;
+
+    ProgramDriver& program() { return *m_program; }
+    Form1& form1() { return m_program->form1(); }
+
+    void verifyButtonColours(forms::Colour back, forms::Colour frame)
+    {
+        QCOMPARE(form1().Label1->backColor(), back);
+        QCOMPARE(form1().Shape1->borderColor(), frame);
+    }
+
+private slots:
+    void initTestCase() { forms::registerEmbeddedFonts(); }
+
+    void init()
+    {
+        m_program = std::make_unique<ProgramDriver>();
+        QVERIFY(QTest::qWaitForWindowExposed(&form1()));
+    }
+
+    void cleanup() { m_program.reset(); }
+
+    void startsWithTheWelcomePanelAndTheFocusInTheFirstList()
+    {
+        QVERIFY(program().welcomePanel() != nullptr);
+        QVERIFY(program().welcomePanel()->isVisible());
+        QVERIFY(program().resultPanel() == nullptr);
+        QCOMPARE(QApplication::focusWidget(), form1().Combo1[0]);
+        QCOMPARE(form1().pos(), QPoint(659, 217));
+    }
+
+    void calculatesTheChosenAnswers_data()
+    {
+        QTest::addColumn<Positions>("positions");
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("nothing chosen")
+            << Positions{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1} << false;
+        QTest::newRow("mixed, keys") << Positions{2, 1, 0, 3, 2, 1, 1, 2, 0, 3} << false;
+        QTest::newRow("mixed, mouse") << Positions{0, 3, 2, 1, 0, 3, 2, 2, 1, 0} << true;
+        QTest::newRow("least sensitive") << Positions{3, 3, 3, 3, 3, 3, 3, 3, 3, 3} << true;
+    }
+
+    void calculatesTheChosenAnswers()
+    {
+        QFETCH(Positions, positions);
+        QFETCH(bool, byMouse);
+        for (int i = 0; i < assessment::kQuestionCount; ++i) {
+            if (positions[i] < 0) {
+                continue;
+            }
+            if (byMouse) {
+                program().chooseByMouse(i, positions[i]);
+            } else {
+                program().chooseByArrowKeys(i, positions[i]);
+            }
+            QCOMPARE(form1().Combo1[i]->listIndex(), positions[i]);
+        }
+        program().calculate();
+
+        QVERIFY(program().resultPanel()->isVisible());
+        verifyResultShows(program().resultPanel(), positions);
+        QVERIFY(!program().welcomePanel()->isVisible());
+    }
+
+    void pressReleasedOffTheButtonScoresNothing()
+    {
+        // Moving onto the button to press it turns the frame white first.
+        QTest::mouseMove(program().window(), QPoint(20, 600));
+        program().press(form1().Label1);
+        verifyButtonColours(kPressedBack, kWhite);
+        QTest::mouseRelease(program().window(), Qt::LeftButton, {}, QPoint(20, 600));
+
+        QVERIFY(program().resultPanel()->isVisible());
+        verifyDesignCaptions(program().resultPanel());
+        QVERIFY(program().welcomePanel()->isVisible());
+    }
+
+    void rightAndMiddlePressesShowThePanelOnly_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+
+    void rightAndMiddlePressesShowThePanelOnly()
+    {
+        QFETCH(Qt::MouseButton, button);
+        program().click(form1().Label1, button);
+        QCOMPARE(form1().Label1->backColor(), kPressedBack);
+        QVERIFY(program().resultPanel()->isVisible());
+        verifyDesignCaptions(program().resultPanel());
+    }
+
+    void secondCalculationReplacesTheTextsInPlace()
+    {
+        program().calculate();
+        program().waitForPanelsToRest();
+        Form2* panel = program().resultPanel();
+        QCOMPARE(panel->top(), 10700.0f);
+
+        program().chooseByArrowKeys(0, 3);
+        program().calculate();
+        QCOMPARE(program().resultPanel(), panel);
+        QCOMPARE(panel->top(), 10700.0f);
+        verifyResultShows(panel, {3, -1, -1, -1, -1, -1, -1, -1, -1, -1});
+    }
+
+    void calculationAfterClosingTheResultRisesAnew()
+    {
+        program().calculate();
+        program().waitForPanelsToRest();
+        program().click(program().resultPanel()->cmdX);
+        QVERIFY(program().resultPanel() == nullptr);
+
+        program().chooseByArrowKeys(4, 2);
+        program().press(form1().Label1);
+        Form2* panel = program().resultPanel();
+        QVERIFY(panel->top() > 10700.0f);
+        verifyDesignCaptions(panel);
+        QTest::mouseRelease(program().window(), Qt::LeftButton, {},
+                            ProgramDriver::centreOf(form1().Label1));
+        verifyResultShows(panel, {-1, -1, -1, -1, 2, -1, -1, -1, -1, -1});
+        program().waitForPanelsToRest();
+        QCOMPARE(panel->top(), 10700.0f);
+    }
+
+    void calculationAfterClosingTheWelcomeKeepsItHidden()
+    {
+        program().click(program().welcomePanel()->cmdX);
+        QVERIFY(program().welcomePanel() == nullptr);
+
+        program().calculate();
+        Welcome* reloaded = program().welcomePanel();
+        QVERIFY(reloaded != nullptr);
+        QVERIFY(!reloaded->isVisible());
+        program().waitForPanelsToRest();
+        QCOMPARE(reloaded->top(), 13350.0f);
+        QVERIFY(!reloaded->isVisible());
+    }
+
+    void changedAnswerWaitsForTheNextClick()
+    {
+        program().calculate();
+        program().chooseByArrowKeys(9, 3);
+        verifyResultShows(program().resultPanel(),
+                          Positions{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1});
+        program().calculate();
+        verifyResultShows(program().resultPanel(),
+                          Positions{-1, -1, -1, -1, -1, -1, -1, -1, -1, 3});
+    }
+
+    void buttonColoursFollowThePointer()
+    {
+        // Qt drops a move to where the pointer already is; start from the caption bar.
+        QTest::mouseMove(program().window(), QPoint(300, 10));
+        QTest::mouseMove(program().window(), ProgramDriver::centreOf(form1().Label1));
+        verifyButtonColours(kHoverBack, kWhite);
+
+        // Onto a list or another label: the hover colours stay.
+        QTest::mouseMove(program().window(), ProgramDriver::centreOf(form1().Combo1[9]));
+        verifyButtonColours(kHoverBack, kWhite);
+        QTest::mouseMove(program().window(), ProgramDriver::centreOf(form1().question[9]));
+        verifyButtonColours(kHoverBack, kWhite);
+
+        // The bare surface brings the button back to rest.
+        QTest::mouseMove(program().window(), QPoint(20, 600));
+        verifyButtonColours(kNormalBack, kAccent);
+
+        QTest::mouseMove(program().window(), QPoint(20, 600));
+        program().press(form1().Label1);
+        verifyButtonColours(kPressedBack, kWhite);
+        QTest::mouseMove(program().window(),
+                         ProgramDriver::centreOf(form1().Label1) + QPoint(3, 0));
+        verifyButtonColours(kHoverBack, kWhite);
+        QTest::mouseRelease(program().window(), Qt::LeftButton);
+    }
+
+    void twoButtonsOnTheBareSurfaceResetWithoutDragging()
+    {
+        QTest::mouseMove(program().window(), ProgramDriver::centreOf(form1().Label1));
+        verifyButtonColours(kHoverBack, kWhite);
+        const QPoint before = form1().pos();
+
+        QWindow* window = program().window();
+        const auto send = [window](QPoint at, Qt::MouseButtons held, Qt::MouseButton changed,
+                                   QEvent::Type type) {
+            QWindowSystemInterface::handleMouseEvent(window, at, window->mapToGlobal(at), held,
+                                                     changed, type);
+        };
+        const QPoint bare(20, 600);
+        const QPoint moved = bare + QPoint(40, 30);
+        const Qt::MouseButtons both = Qt::LeftButton | Qt::RightButton;
+        send(bare, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+        send(bare, both, Qt::RightButton, QEvent::MouseButtonPress);
+        send(moved, both, Qt::NoButton, QEvent::MouseMove);
+        QCoreApplication::processEvents();
+
+        QCOMPARE(form1().pos(), before);
+        verifyButtonColours(kNormalBack, kAccent);
+        send(moved, Qt::LeftButton, Qt::RightButton, QEvent::MouseButtonRelease);
+        send(moved, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+    }
+
+    void draggingMovesTheWindow_data()
+    {
+        QTest::addColumn<QPoint>("grip");
+        QTest::newRow("caption bar") << QPoint(100, 15);
+        QTest::newRow("bare surface") << QPoint(10, 560);
+    }
+
+    void draggingMovesTheWindow()
+    {
+        QFETCH(QPoint, grip);
+        QWindow* window = program().window();
+        const QPoint start = form1().pos();
+        const QPoint pressedAt = window->mapToGlobal(grip);
+        // The pointer moves on the screen; where that is inside the window changes as it moves.
+        const auto moveTo = [window](QPoint global) {
+            QTest::mouseMove(window, window->mapFromGlobal(global));
+        };
+        QTest::mousePress(window, Qt::LeftButton, {}, grip);
+        moveTo(pressedAt + QPoint(10, 5));
+        moveTo(pressedAt + QPoint(60, 45));
+        QTest::mouseRelease(window, Qt::LeftButton, {},
+                            window->mapFromGlobal(pressedAt + QPoint(60, 45)));
+        QCOMPARE(form1().pos(), start + QPoint(60, 45));
+        moveTo(pressedAt + QPoint(90, 90));
+        QCOMPARE(form1().pos(), start + QPoint(60, 45));
+        QCOMPARE(form1().left(), static_cast<float>(form1().pos().x() * 15));
+    }
+
+    void typingIsErasedAndChoosingIsNot()
+    {
+        forms::AnswerList* list = form1().Combo1[0];
+        QSignalSpy edits(list, &forms::AnswerList::change);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(list, Qt::Key_X);
+        QTRY_COMPARE(list->currentText(), QString());
+        QTest::qWait(50);
+        // The typed letter, then one Backspace for each of "Reddish"'s seven letters and x.
+        QCOMPARE(edits.count(), 9);
+        QCOMPARE(list->listIndex(), -1);
+
+        program().chooseByArrowKeys(0, 2);
+        QTest::qWait(50);
+        QCOMPARE(list->currentText(), QStringLiteral("Beige"));
+        QCOMPARE(list->listIndex(), 2);
+        QCOMPARE(edits.count(), 9);
+    }
+
+    void typingInTheMiddleKeepsTheTextAfterTheCaret()
+    {
+        forms::AnswerList* list = form1().Combo1[4];
+        list->setFocus();
+        list->lineEdit()->setCursorPosition(2);
+        QTest::keyClick(list, Qt::Key_Z);
+        QTRY_COMPARE(list->currentText(), QStringLiteral("ts"));
+        QCOMPARE(list->count(), 4);
+    }
+
+    void aboutShowsItsMessageAndWaits()
+    {
+        QString text;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        qsizetype buttons = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            buttons = box->buttons().size();
+            box->accept();
+        });
+        program().click(form1().about);
+        QCOMPARE(title, QStringLiteral("Velorin"));
+        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(buttons, 1);
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("Velorin v.1.0"));
+        QCOMPARE(lines[1], QStringLiteral("Programming by : Halvessen "));
+        QVERIFY(lines[2].startsWith(QStringLiteral("you can contact me via <")));
+        QVERIFY(lines[2].endsWith(QStringLiteral("> ")));
+        QVERIFY(!program().registry().hasEnded());
+    }
+
+    void closeLabelEndsTheProgramWithEveryPanel()
+    {
+        program().press(form1().Label1);
+        QSignalSpy ended(&program().registry(), &forms::FormRegistry::programEnded);
+        program().click(form1().cmdX);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(program().registry().loadedForm<Form1>() == nullptr);
+        QVERIFY(program().resultPanel() == nullptr);
+        QVERIFY(program().welcomePanel() == nullptr);
+    }
+
+    void closingTheWindowAnyOtherWayEndsTheProgram()
+    {
+        QSignalSpy ended(&program().registry(), &forms::FormRegistry::programEnded);
+        form1().close();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(program().welcomePanel() == nullptr);
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "tst_end_to_end.moc"
