@@ -8,6 +8,7 @@
 #include "panels/form2.h"
 #include "panels/welcome.h"
 #include "questionnaire_window/form1.h"
+#include "test_screen.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

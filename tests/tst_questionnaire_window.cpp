@@ -1,0 +1,144 @@
+#include "assessment/questionnaire.h"
+#include "forms_runtime/fonts.h"
+#include "program_driver.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+
+namespace {
+
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+class QuestionnaireWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramDriver> m_program;
+
+    Form1& form1() { return m_program->form1(); }
+
+    // The widget a press at this point of the window lands on.
+    QWidget* receiverAt(QPoint point) { return form1().childAt(point); }
+
+private slots:
+    void initTestCase() { forms::registerEmbeddedFonts(); }
+
+    void init()
+    {
+        m_program = std::make_unique<ProgramDriver>();
+        QVERIFY(QTest::qWaitForWindowExposed(&form1()));
+    }
+
+    void cleanup() { m_program.reset(); }
+
+    void windowIsCentredAtItsDesignSize()
+    {
+        QCOMPARE(form1().size(), QSize(601, 645));
+        QCOMPARE(form1().pos(), QPoint(659, 217));
+        QCOMPARE(form1().width(), 9015.0f);
+        QCOMPARE(form1().height(), 9675.0f);
+        QCOMPARE(form1().windowTitle(), QStringLiteral("Form1"));
+        QVERIFY(form1().windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(!form1().windowIcon().isNull());
+    }
+
+    void questionsAndListsHoldTheQuestionnaire()
+    {
+        for (int i = 0; i < assessment::kQuestionCount; ++i) {
+            QCOMPARE(form1().question[i]->caption(), latin1(assessment::questionText(i)));
+            QCOMPARE(form1().question[i]->accessibleName(), form1().question[i]->caption());
+            const forms::AnswerList* list = form1().Combo1[i];
+            QCOMPARE(list->count(), 4);
+            for (int k = 0; k < 4; ++k) {
+                QCOMPARE(list->itemText(k), latin1(assessment::answerText(i, k)));
+            }
+            QCOMPARE(list->currentText(), latin1(assessment::initialText(i)));
+            QCOMPARE(list->listIndex(), -1);
+            QCOMPARE(list->size(), QSize(185, 21));
+        }
+    }
+
+    void pressesReachTheFrontMostControl_data()
+    {
+        QTest::addColumn<QPoint>("where");
+        QTest::addColumn<QString>("receiver");
+        QTest::newRow("close label over the caption bar") << twipsPoint(8595, 90) << "cmdX";
+        QTest::newRow("about label over the caption bar") << twipsPoint(8820, 90) << "about";
+        QTest::newRow("caption bar beside them") << twipsPoint(8400, 90) << "title";
+        QTest::newRow("caption bar below the close label") << twipsPoint(8595, 300) << "title";
+        QTest::newRow("calculate button's frame") << twipsPoint(2170, 9100) << "Label1";
+        QTest::newRow("calculate button's face") << twipsPoint(4500, 9300) << "Label1";
+        QTest::newRow("question label under a separator line")
+            << twipsPoint(3000, 2160) << "question(1)";
+        QTest::newRow("list over the question it covers") << twipsPoint(6000, 800) << "Combo1(0)";
+        QTest::newRow("separator line on the bare surface") << twipsPoint(150, 1320) << "Form1";
+    }
+
+    void pressesReachTheFrontMostControl()
+    {
+        QFETCH(QPoint, where);
+        QFETCH(QString, receiver);
+        QWidget* hit = receiverAt(where);
+        while (hit != nullptr && hit->objectName().isEmpty() && hit != &form1()) {
+            hit = hit->parentWidget(); // a list's own text field belongs to the list
+        }
+        const QString name =
+            hit == nullptr || hit == &form1() ? QStringLiteral("Form1") : hit->objectName();
+        QCOMPARE(name, receiver);
+    }
+
+    void closeAndAboutTakeTheirClicksFromTheCaptionBar()
+    {
+        QSignalSpy titleMoves(form1().title, &forms::Label::mouseDown);
+        QSignalSpy closeClicks(form1().cmdX, &forms::Label::clicked);
+        QTest::mousePress(m_program->window(), Qt::RightButton, {}, twipsPoint(8595, 90));
+        QTest::mouseRelease(m_program->window(), Qt::RightButton, {}, twipsPoint(8595, 90));
+        QCOMPARE(titleMoves.count(), 0);
+        QCOMPARE(closeClicks.count(), 0); // only the left button clicks
+        QVERIFY(!m_program->registry().hasEnded());
+    }
+
+    void tabVisitsTheListsInOrderAndWraps()
+    {
+        QCOMPARE(QApplication::focusWidget(), form1().Combo1[0]);
+        for (int step = 1; step <= assessment::kQuestionCount; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(),
+                     form1().Combo1[step % assessment::kQuestionCount]);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), form1().Combo1[9]);
+    }
+
+    void labelsNeverTakeTheFocus()
+    {
+        for (forms::Label* label : form1().findChildren<forms::Label*>()) {
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+            QTest::mouseClick(m_program->window(), Qt::RightButton, {},
+                              ProgramDriver::centreOf(label));
+            // The window's own focus child: the offscreen platform activates every
+            // window it shows, panels included, which a real X server does not.
+            QCOMPARE(form1().focusWidget(), form1().Combo1[0]);
+        }
+    }
+
+    void captionBarTextsAndTooltips()
+    {
+        QCOMPARE(form1().title->caption(), QStringLiteral("Velorin"));
+        QCOMPARE(form1().cmdX->caption(), QStringLiteral("X"));
+        QCOMPARE(form1().cmdX->toolTip(), QStringLiteral("Close"));
+        QCOMPARE(form1().about->caption(), QStringLiteral("?"));
+        QCOMPARE(form1().about->toolTip(), QStringLiteral("About"));
+        QCOMPARE(form1().Label1->caption(), QStringLiteral("Calculate Your Skin Type"));
+        QCOMPARE(form1().Label1->backColor(), 0x000000u);
+        QCOMPARE(form1().Shape1->borderColor(), 0xFF8080u);
+    }
+};
+
+QTEST_MAIN(QuestionnaireWindowTest)
+#include "tst_questionnaire_window.moc"
