@@ -1,0 +1,149 @@
+#!/usr/bin/python3
+"""Starts the real program on an X server and uses it as a person would: looks at it
+through the accessibility tree, types and clicks with xdotool, and ends it with "X".
+
+Run inside scripts/with-xvfb --wm -- dbus-run-session -- (a 1920 x 1080 screen)."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+SCREEN_HEIGHT = 1080
+EXPECTED_POINTS_LINE = "Your Point is 22"
+EXPECTED_SKIN_TYPE = "Your Skin Type is II (Light Skinned European) "
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(what, probe, timeout=20.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.05)
+    fail(f"timed out waiting for {what}")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
+                          text=True).stdout.strip()
+
+
+def extents(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def centre(accessible):
+    x, y, width, height = extents(accessible)
+    return x + width // 2, y + height // 2
+
+
+def showing(accessible):
+    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def children(accessible):
+    return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "velorin":
+            return app
+    return None
+
+
+def windows(app, name):
+    return [w for w in children(app) if w.name == name and showing(w)]
+
+
+def label(window, name):
+    for child in children(window):
+        if child.getRoleName() == "label" and child.name == name:
+            return child
+    fail(f"no label {name!r} in {window.name!r}")
+
+
+def near(actual, expected, slack=1):
+    return all(abs(a - e) <= slack for a, e in zip(actual, expected))
+
+
+def check(condition, message):
+    if not condition:
+        fail(message)
+    print(f"ok: {message}")
+
+
+def main(program):
+    pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up before the program
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    velorin = subprocess.Popen([program], env=env)
+    try:
+        app = wait_for("the program in the accessibility tree", application)
+        form1 = wait_for("the questionnaire window", lambda: windows(app, "Form1"))[0]
+        check(near(extents(form1), (659, 217, 601, 645)), "questionnaire window 601 x 645, centred")
+
+        welcome = wait_for("the welcome panel", lambda: windows(app, "Form2"))[0]
+        wait_for("the welcome panel at rest", lambda: extents(welcome)[1] == 890, timeout=10)
+        check(extents(welcome) == (1720, 890, 193, 167), "welcome panel rests at (1720, 890)")
+        check(xdotool("getwindowfocus", "getwindowname") == "Form1",
+              "the questionnaire window keeps the keyboard focus")
+
+        lists = [c for c in children(form1) if c.getRoleName() == "combo box"]
+        check(len(lists) == 10, "ten answer lists")
+        # The focus starts in the first list: four answers of 4 points, six unanswered.
+        for question in range(4):
+            xdotool("key", "--delay", "30", "Down", "Down", "Down", "Down")
+            xdotool("key", "Tab")
+        button = label(form1, "Calculate Your Skin Type")
+        xdotool("mousemove", *centre(button))
+        xdotool("click", "1")
+
+        def result_panel():
+            for panel in windows(app, "Form2"):
+                names = [c.name for c in children(panel)]
+                if EXPECTED_POINTS_LINE in names:
+                    return panel
+            return None
+
+        result = wait_for("the result panel with the points", result_panel, timeout=10)
+        names = [c.name for c in children(result)]
+        check(EXPECTED_SKIN_TYPE in names, "the result panel shows skin type II")
+        check(not showing(welcome), "the welcome panel is hidden by the calculation")
+        wait_for("the result panel at rest", lambda: extents(result)[1] == 713, timeout=10)
+        check(extents(result) == (1720, 713, 193, 345), "result panel rests at (1720, 713)")
+
+        title_x, title_y = extents(label(form1, "Velorin"))[:2]
+        xdotool("mousemove", title_x + 60, title_y + 12)
+        xdotool("mousedown", "1")
+        for step in range(1, 11):
+            xdotool("mousemove", title_x + 60 + 10 * step, title_y + 12 + 5 * step)
+        xdotool("mouseup", "1")
+        wait_for("the window to follow the drag",
+                 lambda: near(extents(form1)[:2], (659 + 100, 217 + 50)), timeout=5)
+        check(True, "dragging the caption bar moves the window")
+
+        xdotool("mousemove", *centre(label(form1, "X")))
+        xdotool("click", "1")
+        try:
+            code = velorin.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            fail("X did not end the program")
+        check(code == 0, "X ends the program")
+    finally:
+        if velorin.poll() is None:
+            velorin.kill()
+            velorin.wait()
+    print("1 passed, 0 failed")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
