@@ -40,6 +40,8 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     // The field shows its first answer, yet nothing is chosen.
     setCurrentIndex(-1);
     setEditText(toQString(design.initialText));
+    // Show the beginning of a text longer than the field, not its end.
+    lineEdit()->setCursorPosition(0);
 
     for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(lineEdit())}) {
         part->setAttribute(Qt::WA_NoMousePropagation);
