@@ -48,8 +48,10 @@ struct Options
     std::vector<char*> command;
 };
 
-const char* const kColumns = "startup_ms rss_kib wakeups_per_s panel_map_ms rise_ms panel_x "
-                             "panel_y panel_steps idle_moves main_x main_y";
+const char* const kColumns =
+    "startup_ms rss_kib wakeups_per_s panel_map_ms rise_ms panel_x "
+    "panel_y panel_steps idle_moves main_x main_y startup_cpu_ms rss_anon_kib "
+    "rss_file_kib";
 
 [[noreturn]] void usage(const char* message)
 {
@@ -174,6 +176,29 @@ long long contextSwitches(pid_t pid)
     return total;
 }
 
+// Time the process's threads have spent on a CPU so far, in seconds: unlike the
+// wall clock, it does not grow when other work on the machine delays the program.
+double cpuSeconds(pid_t pid)
+{
+    const std::string taskDir = "/proc/" + std::to_string(pid) + "/task";
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(taskDir.c_str()), closedir);
+    if (!dir) {
+        return -1;
+    }
+    long long nanoseconds = 0;
+    while (const dirent* entry = readdir(dir.get())) {
+        if (entry->d_name[0] == '.') {
+            continue;
+        }
+        std::ifstream schedstat(taskDir + "/" + entry->d_name + "/schedstat");
+        long long onCpu = 0;
+        if (schedstat >> onCpu) {
+            nanoseconds += onCpu;
+        }
+    }
+    return static_cast<double>(nanoseconds) * 1e-9;
+}
+
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
 template <typename Reply> ReplyPtr<Reply> owned(Reply* reply)
@@ -213,6 +238,7 @@ private:
 
     double m_execAt = -1;
     double m_mainMapAt = -1;
+    double m_mainMapCpu = -1;
     int m_mainX = -1;
     int m_mainY = -1;
     xcb_window_t m_panel = 0;
@@ -224,6 +250,8 @@ private:
     bool m_idle = false;
     int m_idleMoves = 0;
     long long m_rssKib = -1;
+    long long m_rssAnonKib = -1;
+    long long m_rssFileKib = -1;
     double m_wakeupsPerSecond = -1;
 };
 
@@ -393,6 +421,7 @@ void Probe::onMap(xcb_window_t window, bool overrideRedirect, double at)
     }
     if (m_mainMapAt < 0 && isMainWindow(window)) {
         m_mainMapAt = at;
+        m_mainMapCpu = cpuSeconds(m_pid);
         if (const auto g = geometry(window)) {
             m_mainX = g->x;
             m_mainY = g->y;
@@ -478,10 +507,11 @@ void Probe::print() const
     if (m_options.header) {
         std::printf("%s\n", kColumns);
     }
-    std::printf("%.1f %lld %.2f %.1f %.1f %d %d %d %d %d %d\n", ms(m_execAt, m_mainMapAt), m_rssKib,
-                m_wakeupsPerSecond, ms(m_execAt, m_panelMapAt), ms(m_panelMapAt, m_panelRestAt),
-                m_panel ? m_panelX : -1, m_panel ? m_panelY : -1, m_panel ? m_panelSteps : -1,
-                m_panel ? m_idleMoves : -1, m_mainX, m_mainY);
+    std::printf("%.1f %lld %.2f %.1f %.1f %d %d %d %d %d %d %.1f %lld %lld\n",
+                ms(m_execAt, m_mainMapAt), m_rssKib, m_wakeupsPerSecond, ms(m_execAt, m_panelMapAt),
+                ms(m_panelMapAt, m_panelRestAt), m_panel ? m_panelX : -1, m_panel ? m_panelY : -1,
+                m_panel ? m_panelSteps : -1, m_panel ? m_idleMoves : -1, m_mainX, m_mainY,
+                m_mainMapCpu < 0 ? -1.0 : m_mainMapCpu * 1e3, m_rssAnonKib, m_rssFileKib);
     std::fflush(stdout);
 }
 
@@ -498,6 +528,8 @@ int Probe::run()
     }
     if (alive && m_mainMapAt >= 0) {
         m_rssKib = statusField(proc + "/status", "VmRSS").value_or(-1);
+        m_rssAnonKib = statusField(proc + "/status", "RssAnon").value_or(-1);
+        m_rssFileKib = statusField(proc + "/status", "RssFile").value_or(-1);
         m_idle = true;
         const long long before = contextSwitches(m_pid);
         const double from = now();
