@@ -1,26 +1,78 @@
+#include "forms_runtime/answer_list.h"
 #include "forms_runtime/control_design.h"
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/form.h"
 #include "forms_runtime/form_registry.h"
+#include "forms_runtime/keystrokes.h"
+#include "forms_runtime/label.h"
 #include "forms_runtime/screen.h"
+#include "forms_runtime/shape.h"
+#include "forms_runtime/timer.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <array>
 #include <memory>
+#include <optional>
 
 using namespace forms;
 
 namespace {
 
+constexpr FontSpec kFont{"Arial", 8, kRegular, 0};
+
 // 400 x 300 pixels at 15 twips a pixel.
 constexpr FormDesign kTestFormDesign{
     "Test form", 6000, 4500, colours::kWhite, WindowKind::Main, StartUpPosition::CenterScreen, {}};
 
+const QString kTitleCaption = QStringLiteral("Design caption");
+
+LabelDesign labelRow(std::string_view name, std::string_view caption, float left, float top,
+                     float width, float height, Alignment alignment)
+{
+    return {name,  kNoIndex,  caption, left, top, width, height, colours::kWhite, colours::kBlack,
+            kFont, alignment, 0,       {}};
+}
+
+ListDesign listRow(int index, float top, std::array<std::string_view, 4> entries)
+{
+    return {"Answer",        index,           3600,  top,       2250,    330,
+            colours::kWhite, colours::kBlack, kFont, index + 1, entries, entries[0]};
+}
+
+// In pixels: the frame (10, 10, 220 x 80) surrounds the title (20, 20, 200 x 60), a vertical
+// rule crosses both at x = 100, a horizontal rule runs over the free surface at y = 150, the
+// button label sits at (20, 200, 100 x 30) and the two lists (150 x 22) at x = 240, y = 20
+// and y = 80. Earlier rows lie on top.
+const std::array<ControlDesign, 7> kControls{{
+    LineDesign{"Rule", 1, 1500, 150, 1500, 1350, colours::kAccent, 3},
+    ShapeDesign{"Frame", 150, 150, 3300, 1200, colours::kAccent, 2},
+    LineDesign{"Rule", 0, 150, 2250, 5850, 2250, colours::kBlack, 5},
+    labelRow("Title", "Design caption", 300, 300, 3000, 900, Alignment::Left),
+    labelRow("Button", "Press me", 300, 3000, 1500, 450, Alignment::Centre),
+    listRow(0, 300, {"Reddish", "Whitish", "Beige", "Brown"}),
+    listRow(1, 1200, {"Lots", "Some", "Few", "None"}),
+}};
+
+const std::array<TimerDesign, 3> kTimers{{
+    {"Ticking", 10, true},
+    {"Resting", 10, false},
+    {"Zero", 0, true},
+}};
+
 template <int Tag> class TestForm : public Form
 {
 public:
-    TestForm() : Form(kTestFormDesign) {}
+    TestForm() : Form(kTestFormDesign)
+    {
+        buildControls(kControls);
+        addTimers(kTimers);
+    }
 
     static inline int loads = 0;
 
@@ -29,6 +81,16 @@ protected:
 };
 
 using MainForm = TestForm<0>;
+
+QPoint inWindow(const QWidget* widget, QPoint local)
+{
+    return widget->mapTo(widget->window(), local);
+}
+
+QPoint centreInWindow(const QWidget* widget)
+{
+    return inWindow(widget, widget->rect().center());
+}
 
 } // namespace
 
@@ -45,9 +107,43 @@ private slots:
     void positionReadsBackInTwips_data();
     void positionReadsBackInTwips();
 
+    void doubleClickReachesWhatLiesBeneath_data();
+    void doubleClickReachesWhatLiesBeneath();
+    void pointerMovesReachTheFormOnlyOnItsSurface_data();
+    void pointerMovesReachTheFormOnlyOnItsSurface();
+    void labelPressCapturesThePointer();
+    void labelClicks_data();
+    void labelClicks();
+    void labelDoubleClickIsNoSecondPress();
+
+    void listStartsWithNothingChosen();
+    void choosingAnEntryRaisesNoChange_data();
+    void choosingAnEntryRaisesNoChange();
+    void typingRaisesChange();
+    void enterNeverAddsAnEntry();
+    void typedPrefixIsNeverCompleted_data();
+    void typedPrefixIsNeverCompleted();
+    void wheelLeavesTheChoice_data();
+    void wheelLeavesTheChoice();
+
+    void timersFireOnlyWhenEnabledWithAnInterval();
+    void queuedKeystrokeGoesToTheLaterFocus();
+
 private:
+    template <class F> F& shownForm();
+
     std::unique_ptr<FormRegistry> m_registry;
 };
+
+template <class F> F& FormsRuntimeTest::shownForm()
+{
+    F& form = m_registry->form<F>();
+    form.showModeless();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        qWarning("the test form was never exposed");
+    }
+    return form;
+}
 
 void FormsRuntimeTest::initTestCase()
 {
@@ -77,8 +173,8 @@ void FormsRuntimeTest::positionReadsBackInTwips_data()
     QTest::addColumn<float>("top");
     QTest::addColumn<QPoint>("pixels");
     QTest::newRow("off the pixel grid") << 25805.0f << 13350.0f << QPoint(1720, 890);
-    QTest::newRow("rounds up past half") << 25813.0f << 13342.0f << QPoint(1721, 889);
-    QTest::newRow("exactly half rounds away from zero") << 22.5f << 7.5f << QPoint(2, 1);
+    QTest::newRow("rounds up past half") << 25813.0f << 13358.0f << QPoint(1721, 891);
+    QTest::newRow("left of and above the screen") << -1510.0f << -20.0f << QPoint(-101, -1);
     QTest::newRow("fractional twips") << 1234.25f << 0.75f << QPoint(82, 0);
     QTest::newRow("origin") << 0.0f << 0.0f << QPoint(0, 0);
 }
@@ -88,9 +184,7 @@ void FormsRuntimeTest::positionReadsBackInTwips()
     QFETCH(float, left);
     QFETCH(float, top);
     QFETCH(QPoint, pixels);
-    auto& form = m_registry->form<MainForm>();
-    form.showModeless();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto& form = shownForm<MainForm>();
 
     form.setLeft(left);
     form.setTop(top);
@@ -99,6 +193,377 @@ void FormsRuntimeTest::positionReadsBackInTwips()
     QCOMPARE(form.top(), top);
     QCOMPARE(form.pos(), pixels);
     QTRY_COMPARE(form.windowHandle()->position(), pixels);
+}
+
+void FormsRuntimeTest::doubleClickReachesWhatLiesBeneath_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<QString>("receiver");
+    QTest::newRow("label") << QPoint(70, 215) << QString() << QStringLiteral("Button");
+    QTest::newRow("shape over a label")
+        << QPoint(50, 50) << QStringLiteral("Frame") << QStringLiteral("Title");
+    QTest::newRow("line over a label")
+        << QPoint(100, 50) << QStringLiteral("Rule(1)") << QStringLiteral("Title");
+    QTest::newRow("shape over the surface")
+        << QPoint(15, 15) << QStringLiteral("Frame") << QStringLiteral("form");
+    QTest::newRow("line over the surface")
+        << QPoint(300, 150) << QStringLiteral("Rule(0)") << QStringLiteral("form");
+    QTest::newRow("free surface") << QPoint(300, 250) << QString() << QStringLiteral("form");
+}
+
+void FormsRuntimeTest::doubleClickReachesWhatLiesBeneath()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QString, over);
+    QFETCH(QString, receiver);
+    auto& form = shownForm<MainForm>();
+    if (!over.isEmpty()) {
+        const auto* cover = form.findChild<QWidget*>(over);
+        QVERIFY(cover != nullptr);
+        QVERIFY2(cover->geometry().contains(at), "the point misses the covering control");
+    }
+
+    QSignalSpy onForm(&form, &Form::doubleClicked);
+    QSignalSpy onTitle(form.label("Title"), &Label::doubleClicked);
+    QSignalSpy onButton(form.label("Button"), &Label::doubleClicked);
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
+
+    QCOMPARE(onForm.count(), receiver == QLatin1String("form") ? 1 : 0);
+    QCOMPARE(onTitle.count(), receiver == QLatin1String("Title") ? 1 : 0);
+    QCOMPARE(onButton.count(), receiver == QLatin1String("Button") ? 1 : 0);
+}
+
+void FormsRuntimeTest::pointerMovesReachTheFormOnlyOnItsSurface_data()
+{
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<QPoint>("offset"); // from the control's top left, in pixels
+    QTest::addColumn<bool>("reachesForm");
+    QTest::newRow("label") << QStringLiteral("Button") << QPoint(50, 15) << false;
+    QTest::newRow("label under a shape") << QStringLiteral("Title") << QPoint(30, 30) << false;
+    QTest::newRow("list text") << QStringLiteral("Answer(0)") << QPoint(20, 11) << false;
+    QTest::newRow("list arrow") << QStringLiteral("Answer(0)") << QPoint(143, 11) << false;
+    QTest::newRow("line over the surface") << QStringLiteral("Rule(0)") << QPoint(280, 2) << true;
+    QTest::newRow("free surface") << QString() << QPoint(300, 250) << true;
+}
+
+void FormsRuntimeTest::pointerMovesReachTheFormOnlyOnItsSurface()
+{
+    QFETCH(QString, over);
+    QFETCH(QPoint, offset);
+    QFETCH(bool, reachesForm);
+    auto& form = shownForm<MainForm>();
+    const QWidget* control = over.isEmpty() ? &form : form.findChild<QWidget*>(over);
+    QVERIFY(control != nullptr);
+    QVERIFY(control->rect().contains(offset));
+    const QPoint at = inWindow(control, offset);
+
+    // Come from a spot away from the target, so the move to it is a real move.
+    QTest::mouseMove(form.windowHandle(), QPoint(390, 290));
+    QSignalSpy moves(&form, &Form::mouseMove);
+    const auto* label = qobject_cast<const Label*>(control);
+    std::optional<QSignalSpy> labelMoves;
+    if (label != nullptr) {
+        labelMoves.emplace(label, &Label::mouseMove);
+    }
+    QTest::mouseMove(form.windowHandle(), at);
+    QTest::mouseMove(form.windowHandle(), at + QPoint(1, 0));
+
+    if (reachesForm) {
+        QVERIFY(moves.count() >= 1);
+        QCOMPARE(moves.last().at(0).toInt(), 0);
+    } else {
+        QCOMPARE(moves.count(), 0);
+    }
+    // A label hears the pointer pass over it, buttons up.
+    if (labelMoves) {
+        QVERIFY(labelMoves->count() >= 1);
+        QCOMPARE(labelMoves->last().at(0).toInt(), 0);
+    }
+}
+
+void FormsRuntimeTest::labelPressCapturesThePointer()
+{
+    auto& form = shownForm<MainForm>();
+    Label* button = form.label("Button");
+    QSignalSpy labelMoves(button, &Label::mouseMove);
+    QSignalSpy formMoves(&form, &Form::mouseMove);
+    QSignalSpy formDowns(&form, &Form::mouseDown);
+    QSignalSpy clicks(button, &Label::clicked);
+    QSignalSpy titleMoves(form.label("Title"), &Label::mouseMove);
+
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, centreInWindow(button));
+    // Held down, the pointer leaves the label for the free surface and then for the title.
+    for (const QPoint at :
+         {QPoint(300, 250), QPoint(390, 10), centreInWindow(form.label("Title"))}) {
+        labelMoves.clear();
+        QTest::mouseMove(form.windowHandle(), at);
+        QCOMPARE(labelMoves.count(), 1);
+        QCOMPARE(labelMoves.last().at(0).toInt(), 1);
+    }
+    QCOMPARE(formMoves.count(), 0);
+    QCOMPARE(titleMoves.count(), 0);
+    QCOMPARE(formDowns.count(), 0);
+
+    QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, QPoint(300, 250));
+    QCOMPARE(clicks.count(), 0);
+    // Released, the pointer belongs to whatever lies beneath it again.
+    QTest::mouseMove(form.windowHandle(), QPoint(310, 250));
+    QVERIFY(formMoves.count() >= 1);
+}
+
+void FormsRuntimeTest::labelClicks_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("releaseInside");
+    QTest::addColumn<bool>("clicked");
+    QTest::newRow("left, released inside") << Qt::LeftButton << 1 << true << true;
+    QTest::newRow("left, released outside") << Qt::LeftButton << 1 << false << false;
+    QTest::newRow("right") << Qt::RightButton << 2 << true << false;
+    QTest::newRow("middle") << Qt::MiddleButton << 4 << true << false;
+}
+
+void FormsRuntimeTest::labelClicks()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(int, state);
+    QFETCH(bool, releaseInside);
+    QFETCH(bool, clicked);
+    auto& form = shownForm<MainForm>();
+    Label* label = form.label("Button");
+    QSignalSpy downs(label, &Label::mouseDown);
+    QSignalSpy clicks(label, &Label::clicked);
+    QSignalSpy formDowns(&form, &Form::mouseDown);
+
+    QTest::mousePress(form.windowHandle(), button, {}, centreInWindow(label));
+    QCOMPARE(downs.count(), 1);
+    QCOMPARE(downs.last().at(0).toInt(), state);
+    QCOMPARE(clicks.count(), 0);
+    const QPoint release = releaseInside ? centreInWindow(label) + QPoint(5, 2) : QPoint(300, 250);
+    QTest::mouseRelease(form.windowHandle(), button, {}, release);
+
+    QCOMPARE(clicks.count(), clicked ? 1 : 0);
+    QCOMPARE(formDowns.count(), 0);
+}
+
+void FormsRuntimeTest::labelDoubleClickIsNoSecondPress()
+{
+    auto& form = shownForm<MainForm>();
+    Label* label = form.label("Button");
+    QSignalSpy downs(label, &Label::mouseDown);
+    QSignalSpy clicks(label, &Label::clicked);
+    QSignalSpy doubles(label, &Label::doubleClicked);
+
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, centreInWindow(label));
+
+    QCOMPARE(downs.count(), 1);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(doubles.count(), 1);
+
+    // The next click after the pair is an ordinary click again.
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, centreInWindow(label));
+    QCOMPARE(downs.count(), 2);
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(doubles.count(), 1);
+}
+
+void FormsRuntimeTest::listStartsWithNothingChosen()
+{
+    auto& form = m_registry->form<MainForm>();
+    AnswerList* list = form.answerList("Answer", 0);
+    QVERIFY(list != nullptr);
+    QCOMPARE(list->listIndex(), -1);
+    QCOMPARE(list->currentText(), QStringLiteral("Reddish"));
+    QCOMPARE(list->lineEdit()->text(), QStringLiteral("Reddish"));
+    QCOMPARE(list->count(), 4);
+    QCOMPARE(form.answerList("Answer", 1)->currentText(), QStringLiteral("Lots"));
+}
+
+void FormsRuntimeTest::choosingAnEntryRaisesNoChange_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("arrow key once") << QStringLiteral("keys") << 0;
+    QTest::newRow("arrow key thrice") << QStringLiteral("keys") << 2;
+    QTest::newRow("from the popup") << QStringLiteral("popup") << 3;
+    QTest::newRow("from the program") << QStringLiteral("program") << 1;
+}
+
+void FormsRuntimeTest::choosingAnEntryRaisesNoChange()
+{
+    QFETCH(QString, how);
+    QFETCH(int, chosen);
+    auto& form = shownForm<MainForm>();
+    AnswerList* list = form.answerList("Answer", 0);
+    QSignalSpy changes(list, &AnswerList::change);
+
+    if (how == QLatin1String("keys")) {
+        for (int step = 0; step <= chosen; ++step) {
+            QTest::keyClick(list, Qt::Key_Down);
+        }
+    } else if (how == QLatin1String("popup")) {
+        list->showPopup();
+        QTRY_VERIFY(list->view()->isVisible());
+        list->view()->setCurrentIndex(list->model()->index(chosen, 0));
+        QTest::keyClick(list->view(), Qt::Key_Return);
+        QTRY_VERIFY(!list->view()->isVisible());
+    } else {
+        list->setCurrentIndex(chosen);
+    }
+
+    QCOMPARE(list->listIndex(), chosen);
+    QCOMPARE(list->currentText(), list->itemText(chosen));
+    QCOMPARE(changes.count(), 0);
+}
+
+void FormsRuntimeTest::typingRaisesChange()
+{
+    auto& form = shownForm<MainForm>();
+    AnswerList* list = form.answerList("Answer", 0);
+    list->setCurrentIndex(1);
+    QSignalSpy changes(list, &AnswerList::change);
+
+    QTest::keyClick(list, Qt::Key_End);
+    QTest::keyClicks(list, "ly");
+
+    QCOMPARE(changes.count(), 2);
+    QCOMPARE(list->currentText(), QStringLiteral("Whitishly"));
+    // The text no longer shows the chosen entry.
+    QCOMPARE(list->listIndex(), -1);
+}
+
+void FormsRuntimeTest::enterNeverAddsAnEntry()
+{
+    auto& form = shownForm<MainForm>();
+    AnswerList* list = form.answerList("Answer", 0);
+
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(list, "Purple");
+    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClick(list, Qt::Key_Enter);
+
+    QCOMPARE(list->count(), 4);
+    QCOMPARE(list->currentText(), QStringLiteral("Purple"));
+    QCOMPARE(list->listIndex(), -1);
+}
+
+void FormsRuntimeTest::typedPrefixIsNeverCompleted_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("same case") << QStringLiteral("Whi");
+    QTest::newRow("other case") << QStringLiteral("be");
+    QTest::newRow("one letter") << QStringLiteral("R");
+}
+
+void FormsRuntimeTest::typedPrefixIsNeverCompleted()
+{
+    QFETCH(QString, typed);
+    auto& form = shownForm<MainForm>();
+    AnswerList* list = form.answerList("Answer", 0);
+    QSignalSpy changes(list, &AnswerList::change);
+
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(list, typed);
+
+    QCOMPARE(list->currentText(), typed);
+    QCOMPARE(list->lineEdit()->selectedText(), QString());
+    QCOMPARE(list->listIndex(), -1);
+    QCOMPARE(changes.count(), typed.size());
+}
+
+void FormsRuntimeTest::wheelLeavesTheChoice_data()
+{
+    QTest::addColumn<bool>("onTextField");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("on the list, nothing chosen") << false << -1;
+    QTest::newRow("on the list, second chosen") << false << 1;
+    QTest::newRow("on its text field, second chosen") << true << 1;
+}
+
+void FormsRuntimeTest::wheelLeavesTheChoice()
+{
+    QFETCH(bool, onTextField);
+    QFETCH(int, chosen);
+    auto& form = shownForm<MainForm>();
+    AnswerList* list = form.answerList("Answer", 0);
+    if (chosen >= 0) {
+        list->setCurrentIndex(chosen);
+    }
+    const QString text = list->currentText();
+    QWidget* target = onTextField ? static_cast<QWidget*>(list->lineEdit()) : list;
+    const QPointF at = QPointF(target->rect().center());
+
+    for (const int notches : {-1, 1, -3, 2}) {
+        QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        // As from the window system, so an ignored wheel would travel on to the parents.
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        QApplication::sendEvent(target, &wheel);
+        QCOMPARE(list->currentIndex(), chosen);
+        QCOMPARE(list->listIndex(), chosen);
+        QCOMPARE(list->currentText(), text);
+    }
+}
+
+void FormsRuntimeTest::timersFireOnlyWhenEnabledWithAnInterval()
+{
+    auto& form = m_registry->form<MainForm>();
+    Timer* ticking = form.timer("Ticking");
+    Timer* resting = form.timer("Resting");
+    Timer* zero = form.timer("Zero");
+    QVERIFY(ticking && resting && zero);
+    QSignalSpy ticks(ticking, &Timer::timer);
+    QSignalSpy restingTicks(resting, &Timer::timer);
+    QSignalSpy zeroTicks(zero, &Timer::timer);
+
+    // The hidden form's timer runs; the others stay quiet meanwhile.
+    QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 5, 20000);
+    QCOMPARE(restingTicks.count(), 0);
+    QCOMPARE(zeroTicks.count(), 0);
+    QVERIFY(!zero->isRunning());
+
+    resting->setEnabled(true);
+    QTRY_VERIFY_WITH_TIMEOUT(restingTicks.count() >= 3, 20000);
+
+    // Disabled, a timer stays silent while another keeps going.
+    resting->setEnabled(false);
+    const auto stoppedAt = restingTicks.count();
+    ticks.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 5, 20000);
+    QCOMPARE(restingTicks.count(), stoppedAt);
+
+    // An interval of 0 stops a running timer, though it stays enabled.
+    ticking->setInterval(0);
+    QVERIFY(ticking->isEnabled());
+    QVERIFY(!ticking->isRunning());
+    ticks.clear();
+    resting->setEnabled(true);
+    const auto restartedAt = restingTicks.count();
+    QTRY_VERIFY_WITH_TIMEOUT(restingTicks.count() >= restartedAt + 5, 20000);
+    QCOMPARE(ticks.count(), 0);
+    QCOMPARE(zeroTicks.count(), 0);
+}
+
+void FormsRuntimeTest::queuedKeystrokeGoesToTheLaterFocus()
+{
+    auto& form = shownForm<MainForm>();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    AnswerList* first = form.answerList("Answer", 0);
+    AnswerList* second = form.answerList("Answer", 1);
+    // With the cursor at the end, a backspace takes the last letter of the list it reaches.
+    first->lineEdit()->end(false);
+    second->lineEdit()->end(false);
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+
+    // A handler queues the keystroke and then moves the focus before returning.
+    queueKeystroke(Qt::Key_Backspace);
+    QCOMPARE(first->currentText(), QStringLiteral("Reddish"));
+    second->setFocus();
+
+    QTRY_COMPARE(second->currentText(), QStringLiteral("Lot"));
+    QCOMPARE(first->currentText(), QStringLiteral("Reddish"));
 }
 
 QTEST_MAIN(FormsRuntimeTest)
