@@ -81,6 +81,24 @@ protected:
 };
 
 using MainForm = TestForm<0>;
+using SideForm = TestForm<1>;
+
+// Unloads itself when its button label is clicked, from inside the label's handler.
+class SelfUnloadingForm : public TestForm<2>
+{
+public:
+    SelfUnloadingForm()
+    {
+        connect(label("Button"), &Label::clicked, this, [this] {
+            const QPointer<Form> self(this);
+            forms::unload(*this);
+            aliveAfterUnload = !self.isNull();
+        });
+    }
+
+    // Whether the form was still there when its handler went on after the unload.
+    static inline bool aliveAfterUnload = false;
+};
 
 QPoint inWindow(const QWidget* widget, QPoint local)
 {
@@ -129,6 +147,12 @@ private slots:
     void timersFireOnlyWhenEnabledWithAnInterval();
     void queuedKeystrokeGoesToTheLaterFocus();
 
+    void reachingAFormLoadsItOnce();
+    void unloadFromTheFormsOwnHandler();
+    void endDiscardsEveryForm();
+    void closingByTheWindowSystem_data();
+    void closingByTheWindowSystem();
+
 private:
     template <class F> F& shownForm();
 
@@ -153,6 +177,8 @@ void FormsRuntimeTest::initTestCase()
 void FormsRuntimeTest::init()
 {
     MainForm::loads = 0;
+    SideForm::loads = 0;
+    SelfUnloadingForm::loads = 0;
     m_registry = std::make_unique<FormRegistry>();
 }
 
@@ -564,6 +590,101 @@ void FormsRuntimeTest::queuedKeystrokeGoesToTheLaterFocus()
 
     QTRY_COMPARE(second->currentText(), QStringLiteral("Lot"));
     QCOMPARE(first->currentText(), QStringLiteral("Reddish"));
+}
+
+void FormsRuntimeTest::reachingAFormLoadsItOnce()
+{
+    QCOMPARE(m_registry->loadedForm<MainForm>(), nullptr);
+    auto& first = m_registry->form<MainForm>();
+    QCOMPARE(MainForm::loads, 1);
+    QVERIFY(!first.isVisible());
+    auto& again = forms::form<MainForm>();
+    QCOMPARE(&again, &first);
+    QCOMPARE(m_registry->loadedForm<MainForm>(), &first);
+    QCOMPARE(MainForm::loads, 1);
+    QCOMPARE(SideForm::loads, 0);
+}
+
+void FormsRuntimeTest::unloadFromTheFormsOwnHandler()
+{
+    auto& form = shownForm<SelfUnloadingForm>();
+    form.label("Title")->setCaption(QStringLiteral("Written"));
+    QPointer<Form> unloaded(&form);
+
+    SelfUnloadingForm::aliveAfterUnload = false;
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
+                      centreInWindow(form.label("Button")));
+
+    QVERIFY(SelfUnloadingForm::aliveAfterUnload);
+    QCOMPARE(m_registry->loadedForm<SelfUnloadingForm>(), nullptr);
+    QTRY_VERIFY(unloaded.isNull());
+    auto& fresh = m_registry->form<SelfUnloadingForm>();
+    QCOMPARE(SelfUnloadingForm::loads, 2);
+    QCOMPARE(fresh.label("Title")->caption(), kTitleCaption);
+    QVERIFY(!fresh.isVisible());
+}
+
+void FormsRuntimeTest::endDiscardsEveryForm()
+{
+    auto& main = shownForm<MainForm>();
+    auto& side = m_registry->form<SideForm>();
+    QPointer<Form> mainAlive(&main);
+    QPointer<Form> sideAlive(&side);
+    Timer* ticking = side.timer("Ticking");
+    QVERIFY(ticking->isRunning());
+    QSignalSpy ended(m_registry.get(), &FormRegistry::programEnded);
+
+    forms::end();
+
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(m_registry->hasEnded());
+    QCOMPARE(m_registry->loadedForm<MainForm>(), nullptr);
+    QCOMPARE(m_registry->loadedForm<SideForm>(), nullptr);
+    // Nothing more happens before the forms are gone.
+    QVERIFY(!ticking->isRunning());
+    QVERIFY(!main.isVisible());
+    QTRY_VERIFY(mainAlive.isNull() && sideAlive.isNull());
+
+    forms::end();
+    QCOMPARE(ended.count(), 1);
+}
+
+void FormsRuntimeTest::closingByTheWindowSystem_data()
+{
+    QTest::addColumn<bool>("closeStartup");
+    QTest::newRow("startup form ends the program") << true;
+    QTest::newRow("another form only unloads") << false;
+}
+
+void FormsRuntimeTest::closingByTheWindowSystem()
+{
+    QFETCH(bool, closeStartup);
+    auto& startup = m_registry->startWith<MainForm>();
+    QVERIFY(QTest::qWaitForWindowExposed(&startup));
+    auto& other = shownForm<SideForm>();
+    QPointer<Form> startupAlive(&startup);
+    QPointer<Form> otherAlive(&other);
+    QSignalSpy ended(m_registry.get(), &FormRegistry::programEnded);
+
+    if (closeStartup) {
+        startup.close();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(m_registry->hasEnded());
+        QCOMPARE(m_registry->loadedForm<MainForm>(), nullptr);
+        QCOMPARE(m_registry->loadedForm<SideForm>(), nullptr);
+        QTRY_VERIFY(startupAlive.isNull() && otherAlive.isNull());
+    } else {
+        other.close();
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(!m_registry->hasEnded());
+        QCOMPARE(m_registry->loadedForm<SideForm>(), nullptr);
+        QCOMPARE(m_registry->loadedForm<MainForm>(), &startup);
+        QTRY_VERIFY(otherAlive.isNull());
+        QVERIFY(startup.isVisible());
+        // Reached again, the closed form comes back fresh.
+        m_registry->form<SideForm>();
+        QCOMPARE(SideForm::loads, 2);
+    }
 }
 
 QTEST_MAIN(FormsRuntimeTest)
