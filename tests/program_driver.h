@@ -85,6 +85,51 @@ public:
         }
     }
 
+    // One mouse event exactly as given (any buttons held), delivered at once and with
+    // nothing else processed, so no timer ticks in between. QTest's record of the held
+    // buttons and of the time follows it, so QTest's own events stay consistent with it.
+    static void sendMouse(QWindow* window, QPoint at, Qt::MouseButtons held,
+                          Qt::MouseButton changed, QEvent::Type type,
+                          Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::lastMouseTimestamp += 1;
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window, static_cast<ulong>(QTest::lastMouseTimestamp), QPointF(at),
+            QPointF(window->mapToGlobal(at)), held, changed, type, modifiers);
+        QTestPrivate::qtestMouseButtons = held;
+        if (type == QEvent::MouseButtonRelease) {
+            // As QTest does: the next press is never taken for the second half of a double click.
+            QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+        }
+    }
+
+    // A left click on a control with nothing processed in between or after, so that what
+    // the click did can be seen before any timer ticks.
+    static void clickAtOnce(const QWidget* control)
+    {
+        QWindow* window = control->window()->windowHandle();
+        const QPoint at = centreOf(control);
+        sendMouse(window, at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+        sendMouse(window, at, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+    }
+
+    // On a desktop the panels never take the keyboard: they accept no focus and show without
+    // activating. Qt's offscreen platform activates every window it shows, so hand the
+    // activation straight back to the questionnaire window, where it would have stayed.
+    void keepPanelsOutOfTheFocus()
+    {
+        QObject::connect(
+            qApp, &QGuiApplication::focusWindowChanged, &form1(), [this](QWindow* focused) {
+                Form1* main = m_registry->loadedForm<Form1>();
+                if (focused != nullptr && focused->flags().testFlag(Qt::WindowDoesNotAcceptFocus) &&
+                    main != nullptr && main->isVisible()) {
+                    QWindowSystemInterface::handleWindowActivated<
+                        QWindowSystemInterface::SynchronousDelivery>(main->windowHandle(),
+                                                                     Qt::ActiveWindowFocusReason);
+                }
+            });
+    }
+
 private:
     std::unique_ptr<forms::FormRegistry> m_registry;
 };

@@ -1,0 +1,428 @@
+#include "assessment/questionnaire.h"
+#include "assessment/scoring.h"
+#include "forms_runtime/fonts.h"
+#include "forms_runtime/screen.h"
+#include "program_driver.h"
+#include "test_screen.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDeadlineTimer>
+#include <QPointer>
+#include <functional>
+
+// Things a user can do that the program must survive: a screen that changes size under a
+// panel, a panel closed while it rises, the longest paste a list takes, a calculation
+// while the result panel is still on its way up.
+
+using PanelPicker = std::function<SlideInPanel*(ProgramDriver&)>;
+Q_DECLARE_METATYPE(PanelPicker)
+
+namespace {
+
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The welcome panel rises from the start; the result panel once the button goes down.
+SlideInPanel* welcomePanel(ProgramDriver& program)
+{
+    return program.welcomePanel();
+}
+
+SlideInPanel* resultPanel(ProgramDriver& program)
+{
+    ProgramDriver::sendMouse(program.window(), ProgramDriver::centreOf(program.form1().Label1),
+                             Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+    ProgramDriver::sendMouse(program.window(), QPoint(20, 600), Qt::NoButton, Qt::LeftButton,
+                             QEvent::MouseButtonRelease);
+    return program.resultPanel();
+}
+
+// One tick pair as the timers normally come: the 1 ms check, then a 10 ms step if the
+// rise is still on.
+void tick(SlideInPanel& panel, int pairs = 1)
+{
+    for (int i = 0; i < pairs; ++i) {
+        panel.Timer2_Timer();
+        if (panel.Timer1->isEnabled()) {
+            panel.Timer1_Timer();
+        }
+    }
+}
+
+int riseUntilRest(SlideInPanel& panel)
+{
+    int steps = 0;
+    panel.Timer2_Timer();
+    while (panel.Timer1->isEnabled() && steps < 2000) {
+        panel.Timer1_Timer();
+        ++steps;
+        panel.Timer2_Timer();
+    }
+    return steps;
+}
+
+float screenHeightTwips()
+{
+    return forms::Screen::height();
+}
+
+// At rest above the screen's bottom edge, by more than the margin, and no higher than
+// the one step that took it past that line.
+void verifyRestsJustAboveTheBottom(const SlideInPanel& panel)
+{
+    const float bottomGap = screenHeightTwips() - (panel.top() + panel.height());
+    QVERIFY2(
+        bottomGap > SlideInPanel::kRestAboveBottom,
+        qPrintable(
+            QStringLiteral("bottom edge only %1 twips above the screen's bottom").arg(bottomGap)));
+    QVERIFY2(bottomGap - SlideInPanel::kRiseStep <= SlideInPanel::kRestAboveBottom,
+             qPrintable(QStringLiteral("rose %1 twips too far").arg(bottomGap - 300)));
+    QVERIFY(!panel.Timer1->isEnabled());
+}
+
+void verifyListsHoldTheirEntries(Form1& form)
+{
+    for (int i = 0; i < assessment::kQuestionCount; ++i) {
+        const forms::AnswerList* list = form.Combo1[i];
+        QCOMPARE(list->count(), assessment::kAnswersPerQuestion);
+        for (int k = 0; k < assessment::kAnswersPerQuestion; ++k) {
+            QCOMPARE(list->itemText(k), latin1(assessment::answerText(i, k)));
+        }
+        QVERIFY(list->listIndex() >= -1 && list->listIndex() < assessment::kAnswersPerQuestion);
+    }
+}
+
+void addPanelRows()
+{
+    QTest::addColumn<PanelPicker>("pick");
+    QTest::newRow("welcome") << PanelPicker(welcomePanel);
+    QTest::newRow("result") << PanelPicker(resultPanel);
+}
+
+} // namespace
+
+class UserFaultsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramDriver> m_program;
+
+    ProgramDriver& program() { return *m_program; }
+    Form1& form1() { return m_program->form1(); }
+
+private slots:
+    void initTestCase() { forms::registerEmbeddedFonts(); }
+
+    void init()
+    {
+        m_program = std::make_unique<ProgramDriver>();
+        m_program->keepPanelsOutOfTheFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(&form1()));
+    }
+
+    void cleanup()
+    {
+        m_program.reset();
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 1920, 1080));
+    }
+
+    void restingPanelStaysWhileTheScreenShrinksAndGrows_data() { addPanelRows(); }
+
+    void restingPanelStaysWhileTheScreenShrinksAndGrows()
+    {
+        QFETCH(PanelPicker, pick);
+        SlideInPanel* panel = pick(program());
+        riseUntilRest(*panel);
+        const float restingTop = panel->top();
+        const QPoint restingPos = panel->pos();
+
+        ScreenSizeChange change;
+        for (const QSize size : {QSize(1280, 720), QSize(800, 600), QSize(2560, 1440),
+                                 QSize(3840, 2160), QSize(1024, 768), QSize(1920, 1080)}) {
+            change.resize(size);
+            tick(*panel, 3);
+            QTest::qWait(30);
+            QCOMPARE(panel->top(), restingTop);
+            QCOMPARE(panel->pos(), restingPos);
+            QVERIFY(!panel->Timer1->isEnabled());
+            QVERIFY(!panel->Timer1->isRunning());
+        }
+    }
+
+    void risingPanelRestsAboveTheNewBottomEdge_data()
+    {
+        QTest::addColumn<PanelPicker>("pick");
+        QTest::addColumn<int>("pairsBefore");
+        QTest::addColumn<QSize>("screen");
+        const QList<QPair<const char*, PanelPicker>> panels{{"welcome", welcomePanel},
+                                                            {"result", resultPanel}};
+        for (const auto& [name, picker] : panels) {
+            for (const int pairs : {0, 1, 20, 40}) {
+                for (const QSize size : {QSize(1280, 720), QSize(800, 600), QSize(1920, 1200),
+                                         QSize(2560, 1440), QSize(640, 480)}) {
+                    QTest::addRow("%s, %d ticks, %dx%d", name, pairs, size.width(), size.height())
+                        << picker << pairs << size;
+                }
+            }
+        }
+    }
+
+    void risingPanelRestsAboveTheNewBottomEdge()
+    {
+        QFETCH(PanelPicker, pick);
+        QFETCH(int, pairsBefore);
+        QFETCH(QSize, screen);
+        SlideInPanel* panel = pick(program());
+        tick(*panel, pairsBefore);
+        QVERIFY(panel->Timer1->isEnabled());
+        const float topBefore = panel->top();
+
+        ScreenSizeChange change;
+        change.resize(screen);
+        QCOMPARE(panel->top(), topBefore);
+        riseUntilRest(*panel);
+        const float restLine =
+            screenHeightTwips() - panel->height() - SlideInPanel::kRestAboveBottom;
+        if (topBefore < restLine) {
+            // Already clear of the new bottom edge: it stops where it stands.
+            QCOMPARE(panel->top(), topBefore);
+        } else {
+            verifyRestsJustAboveTheBottom(*panel);
+        }
+        QVERIFY(!panel->Timer1->isEnabled());
+    }
+
+    void risingPanelFollowsTheScreenOnItsOwnTimers_data() { addPanelRows(); }
+
+    void risingPanelFollowsTheScreenOnItsOwnTimers()
+    {
+        QFETCH(PanelPicker, pick);
+        QPointer<SlideInPanel> panel = pick(program());
+        ScreenSizeChange change;
+        change.resize(QSize(1024, 768));
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->Timer1->isEnabled(), 30000);
+        const float bottomGap = screenHeightTwips() - (panel->top() + panel->height());
+        QVERIFY2(bottomGap > 300, qPrintable(QString::number(bottomGap)));
+        const float restingTop = panel->top();
+        change.resize(QSize(1920, 1080));
+        QTest::qWait(50);
+        QCOMPARE(panel->top(), restingTop);
+    }
+
+    void screenSwitchesBackAndForthMidRise_data() { addPanelRows(); }
+
+    void screenSwitchesBackAndForthMidRise()
+    {
+        QFETCH(PanelPicker, pick);
+        SlideInPanel* panel = pick(program());
+        ScreenSizeChange change;
+        const QSize sizes[] = {QSize(800, 600), QSize(1280, 1024), QSize(1024, 768)};
+        int next = 0;
+        for (;;) {
+            tick(*panel, 7);
+            if (!panel->Timer1->isEnabled()) {
+                break;
+            }
+            const float top = panel->top();
+            change.resize(sizes[next++ % 3]);
+            QCOMPARE(panel->top(), top);
+            QVERIFY(next < 1000);
+        }
+        const float bottomGap = screenHeightTwips() - (panel->top() + panel->height());
+        QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
+                 qPrintable(QString::number(bottomGap)));
+    }
+
+    void closingMidRiseStopsItAndTheNextShowRisesAnew_data()
+    {
+        QTest::addColumn<PanelPicker>("pick");
+        QTest::addColumn<bool>("byDoubleClick");
+        QTest::addColumn<QPoint>("freeSurface");
+        QTest::newRow("welcome, close label") << PanelPicker(welcomePanel) << false << QPoint();
+        QTest::newRow("welcome, double click")
+            << PanelPicker(welcomePanel) << true << twipsPoint(60, 1200);
+        QTest::newRow("result, close label") << PanelPicker(resultPanel) << false << QPoint();
+        QTest::newRow("result, double click")
+            << PanelPicker(resultPanel) << true << twipsPoint(120, 3000);
+    }
+
+    void closingMidRiseStopsItAndTheNextShowRisesAnew()
+    {
+        QFETCH(PanelPicker, pick);
+        QFETCH(bool, byDoubleClick);
+        QFETCH(QPoint, freeSurface);
+        QPointer<SlideInPanel> panel = pick(program());
+        const bool isResult = qobject_cast<Form2*>(panel.data()) != nullptr;
+        QVERIFY(QTest::qWaitForWindowExposed(panel.data()));
+        tick(*panel, 20);
+        // Half a pair: the step has come, the check has not.
+        panel->Timer1_Timer();
+        QVERIFY(panel->Timer1->isEnabled());
+        QVERIFY(panel->top() < 16200.0f);
+
+        if (byDoubleClick) {
+            QTest::mouseDClick(panel->windowHandle(), Qt::LeftButton, {}, freeSurface);
+        } else {
+            ProgramDriver::click(panel->cmdX);
+        }
+        QVERIFY(isResult ? program().resultPanel() == nullptr
+                         : program().welcomePanel() == nullptr);
+        if (panel) {
+            QVERIFY(!panel->isVisible());
+            QVERIFY(!panel->Timer1->isRunning());
+            QVERIFY(!panel->Timer2->isRunning());
+            // The other half of the pair, already under way when the panel went.
+            panel->Timer2_Timer();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(panel.isNull());
+        QTest::qWait(50);
+        QVERIFY(isResult ? program().resultPanel() == nullptr
+                         : program().welcomePanel() == nullptr);
+        QVERIFY(!program().registry().hasEnded());
+
+        // A calculation brings the result panel back in view, and the welcome panel back
+        // unseen; either way built afresh and rising from below the screen.
+        ProgramDriver::clickAtOnce(form1().Label1);
+        SlideInPanel* again = isResult ? static_cast<SlideInPanel*>(program().resultPanel())
+                                       : static_cast<SlideInPanel*>(program().welcomePanel());
+        QVERIFY(again != nullptr);
+        QCOMPARE(again->isVisible(), isResult);
+        QCOMPARE(again->top(), 16200.0f);
+        QCOMPARE(again->left(), 25805.0f);
+        QVERIFY(again->Timer1->isEnabled());
+        QCOMPARE(riseUntilRest(*again), isResult ? 110 : 57);
+        QCOMPARE(again->top(), isResult ? 10700.0f : 13350.0f);
+    }
+
+    void closingOnItsOwnTimersMidRise_data() { addPanelRows(); }
+
+    void closingOnItsOwnTimersMidRise()
+    {
+        QFETCH(PanelPicker, pick);
+        QPointer<SlideInPanel> panel = pick(program());
+        QVERIFY(QTest::qWaitForWindowExposed(panel.data()));
+        QTRY_VERIFY(panel->top() < 16200.0f);
+        if (!panel->Timer1->isEnabled()) {
+            QSKIP("the machine was too slow to catch the panel rising");
+        }
+        ProgramDriver::click(panel->cmdX);
+        QTRY_VERIFY(panel.isNull());
+        QTest::qWait(50);
+        QVERIFY(!program().registry().hasEnded());
+        QVERIFY(form1().isVisible());
+    }
+
+    void longestPasteIsErasedWithoutHangingTheProgram()
+    {
+        forms::AnswerList* list = form1().Combo1[0];
+        const int longest = list->lineEdit()->maxLength();
+        QVERIFY(longest > 0);
+        qsizetype pasted = -1;
+        QObject watching;
+        connect(list->lineEdit(), &QLineEdit::textEdited, &watching, [&](const QString& text) {
+            if (pasted < 0) {
+                pasted = text.size();
+            }
+        });
+        QGuiApplication::clipboard()->setText(QString(longest, QLatin1Char('w')));
+        list->setFocus();
+        QTest::keyClick(program().window(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(program().window(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(pasted, qsizetype(longest));
+
+        // The program keeps answering while the guard works its way back.
+        program().chooseByArrowKeys(5, 2);
+        program().calculate();
+        QVERIFY(program().resultPanel() != nullptr);
+        QVERIFY(program().resultPanel()->isVisible());
+        QCOMPARE(program().resultPanel()->Label1->caption(),
+                 latin1(assessment::ScoreAnswers(std::array<assessment::AnswerPosition, 10>{
+                                                     -1, -1, -1, -1, -1, 2, -1, -1, -1, -1})
+                            .PointsLine));
+        list->setFocus();
+
+        // Generous: erasing should take a blink, not a long wait.
+        QDeadlineTimer limit(15000);
+        while (!list->currentText().isEmpty() && !limit.hasExpired()) {
+            QTest::qWait(20);
+        }
+        const qsizetype left = list->currentText().size();
+        QEXPECT_FAIL("",
+                     "each Backspace lays the whole remaining text out again, so erasing the "
+                     "longest paste takes minutes of full CPU",
+                     Continue);
+        QVERIFY2(left == 0, qPrintable(QStringLiteral("%1 of %2 characters still there after "
+                                                      "the limit")
+                                           .arg(left)
+                                           .arg(longest)));
+        // The caret at the start leaves the guard nothing more to erase, so no Backspace
+        // outlives this test.
+        QTest::keyClick(program().window(), Qt::Key_Home);
+        QTest::qWait(50);
+        const QString stays = list->currentText();
+        QTest::qWait(50);
+        QCOMPARE(list->currentText(), stays);
+
+        QCOMPARE(list->listIndex(), -1);
+        verifyListsHoldTheirEntries(form1());
+        QVERIFY(!program().registry().hasEnded());
+        program().chooseByArrowKeys(0, 2);
+        QCOMPARE(list->currentText(), latin1(assessment::answerText(0, 2)));
+        QCOMPARE(list->listIndex(), 2);
+    }
+
+    void calculatingMidRiseLeavesTheRiseGoing_data()
+    {
+        QTest::addColumn<int>("pairsBefore");
+        for (const int pairs : {0, 1, 30, 60, 108}) {
+            QTest::addRow("%d ticks", pairs) << pairs;
+        }
+    }
+
+    void calculatingMidRiseLeavesTheRiseGoing()
+    {
+        QFETCH(int, pairsBefore);
+        program().chooseByArrowKeys(3, 1);
+        program().chooseByArrowKeys(7, 3);
+        SlideInPanel* panel = resultPanel(program());
+        auto* result = qobject_cast<Form2*>(panel);
+        QVERIFY(result != nullptr);
+        tick(*panel, pairsBefore);
+        QVERIFY(panel->Timer1->isEnabled());
+        const float top = panel->top();
+
+        ProgramDriver::clickAtOnce(form1().Label1);
+        QCOMPARE(program().resultPanel(), result);
+        QCOMPARE(panel->top(), top);
+        QVERIFY(panel->Timer1->isEnabled());
+        const assessment::AssessmentResult expected = assessment::ScoreAnswers(
+            std::array<assessment::AnswerPosition, 10>{-1, -1, -1, 1, -1, -1, -1, 3, -1, -1});
+        QCOMPARE(result->Label2->caption(), latin1(expected.SkinTypeCaption));
+        QCOMPARE(result->Label3->caption(), latin1(expected.AdviceText));
+        QCOMPARE(result->Label1->caption(), latin1(expected.PointsLine));
+
+        riseUntilRest(*panel);
+        QCOMPARE(panel->top(), 10700.0f);
+        QVERIFY(!program().welcomePanel()->isVisible());
+    }
+
+    void calculatingMidRiseOnItsOwnTimers()
+    {
+        program().calculate();
+        Form2* panel = program().resultPanel();
+        QTRY_VERIFY(panel->top() < 14000.0f);
+        program().calculate();
+        program().calculate();
+        QCOMPARE(program().resultPanel(), panel);
+        program().waitForPanelsToRest();
+        QCOMPARE(panel->top(), 10700.0f);
+        QCOMPARE(program().welcomePanel()->top(), 13350.0f);
+    }
+};
+
+QTEST_MAIN(UserFaultsTest)
+#include "tst_user_faults.moc"
