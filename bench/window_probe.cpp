@@ -209,7 +209,7 @@ template <typename Reply> ReplyPtr<Reply> owned(Reply* reply)
 class Probe
 {
 public:
-    Probe(Options options) : m_options(std::move(options)) {}
+    explicit Probe(Options options) : m_options(std::move(options)) {}
 
     int run();
 
@@ -422,9 +422,12 @@ void Probe::onMap(xcb_window_t window, bool overrideRedirect, double at)
     if (m_mainMapAt < 0 && isMainWindow(window)) {
         m_mainMapAt = at;
         m_mainMapCpu = cpuSeconds(m_pid);
-        if (const auto g = geometry(window)) {
-            m_mainX = g->x;
-            m_mainY = g->y;
+        // On the screen, also when a window manager's frame holds the window.
+        if (auto place = owned(xcb_translate_coordinates_reply(
+                m_connection, xcb_translate_coordinates(m_connection, window, m_root, 0, 0),
+                nullptr))) {
+            m_mainX = place->dst_x;
+            m_mainY = place->dst_y;
         }
     }
 }
