@@ -1,8 +1,11 @@
 #include "forms_runtime/fonts.h"
 
+#include <QApplication>
+#include <QByteArray>
 #include <QDirIterator>
 #include <QFont>
 #include <QFontDatabase>
+#include <QResource>
 #include <QString>
 #include <cmath>
 
@@ -29,10 +32,17 @@ QString embeddedFamily(std::string_view face)
 void registerEmbeddedFonts()
 {
     initFontResources();
-    QDirIterator fonts(QStringLiteral(":/fonts"), {QStringLiteral("*.ttf")});
+    // Registered in place from the program's image: no copy on the heap. The folder holds
+    // only fonts, so no name filter (and no regular expression engine) is needed.
+    QDirIterator fonts(QStringLiteral(":/fonts"));
     while (fonts.hasNext()) {
-        QFontDatabase::addApplicationFont(fonts.next());
+        const QResource font(fonts.next());
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
     }
+    // Whatever no design sets (message box, tooltips) uses the classic dialog font; it
+    // also spares loading a system face only to replace it at once.
+    QApplication::setFont(toQFont({"Tahoma", 8.25f, kRegular, 0}));
 }
 
 QFont toQFont(const FontSpec& spec)

@@ -6,7 +6,8 @@ class QFont;
 
 namespace forms {
 
-// Registers the embedded faces; call once after the application object exists.
+// Registers the embedded faces and makes Tahoma 8.25 the default font; call once after the
+// application object exists.
 void registerEmbeddedFonts();
 
 // The font a design asks for, drawn with the embedded metric-compatible face and sized

@@ -13,7 +13,9 @@
 #include <QCloseEvent>
 #include <QDirIterator>
 #include <QIcon>
+#include <QImageReader>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <algorithm>
 #include <ranges>
 
@@ -38,13 +40,16 @@ Qt::WindowFlags flagsFor(WindowKind kind)
            Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
 }
 
-// Every image in the folder, one per size, so the system picks the sharpest.
+// Every image in the folder, one per size, so the system picks the sharpest. They are
+// read as PNG outright: guessing the format would load every image plugin at start-up.
 QIcon iconFromFolder(std::string_view folder)
 {
     QIcon icon;
     QDirIterator images(QString::fromLatin1(folder.data(), static_cast<qsizetype>(folder.size())));
     while (images.hasNext()) {
-        icon.addFile(images.next());
+        QImageReader reader(images.next(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }
