@@ -45,12 +45,12 @@ void registerEmbeddedFonts()
     QApplication::setFont(toQFont({"Tahoma", 8.25f, kRegular, 0}));
 }
 
-QFont toQFont(const FontSpec& spec)
+QFont toQFont(const FontSpec& design)
 {
     QFont font;
-    font.setFamilies({embeddedFamily(spec.face)});
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0f / 72.0f)));
-    font.setWeight(spec.weight >= kBold ? QFont::Bold : QFont::Normal);
+    font.setFamilies({embeddedFamily(design.face)});
+    font.setPixelSize(static_cast<int>(std::lround(design.points * 96.0f / 72.0f)));
+    font.setWeight(design.weight >= kBold ? QFont::Bold : QFont::Normal);
     return font;
 }
 

@@ -12,6 +12,6 @@ void registerEmbeddedFonts();
 
 // The font a design asks for, drawn with the embedded metric-compatible face and sized
 // in pixels at 96 dpi, so lines break the same way on every machine and scale.
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontSpec& design);
 
 } // namespace forms
