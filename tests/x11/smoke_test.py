@@ -99,6 +99,9 @@ def main(program):
 
         lists = [c for c in children(form1) if c.getRoleName() == "combo box"]
         check(len(lists) == 10, "ten answer lists")
+        entries = [[item.name for part in children(lst) for item in children(part)] for lst in lists]
+        check(all(len(e) == 4 and lst.name == e[0] for lst, e in zip(lists, entries)),
+              "each list offers four entries and shows its first")
         # The focus starts in the first list: four answers of 4 points, six unanswered.
         for question in range(4):
             xdotool("key", "--delay", "30", "Down", "Down", "Down", "Down")
