@@ -122,35 +122,6 @@ private slots:
         QVERIFY(!panel.Timer2->isRunning());
     }
 
-    void restingPanelStaysWhenTheScreenChanges_data() { addPanelRows(); }
-
-    void restingPanelStaysWhenTheScreenChanges()
-    {
-        QFETCH(PanelLoader, load);
-        SlideInPanel& panel = load(*m_registry);
-        riseUntilRest(panel);
-        const float restingTop = panel.top();
-
-        ScreenSizeChange change;
-        change.resize(QSize(1280, 720));
-        panel.Timer2_Timer();
-        QTest::qWait(50);
-        QCOMPARE(panel.top(), restingTop);
-        QVERIFY(!panel.Timer1->isEnabled());
-    }
-
-    void risingPanelFollowsAScreenThatShrinks()
-    {
-        // The check reads the screen anew each time: after a switch to a smaller screen
-        // the panel rises on until it stands above that screen's bottom edge.
-        SlideInPanel& panel = m_registry->form<Welcome>();
-        ScreenSizeChange change;
-        change.resize(QSize(1280, 720));
-        riseUntilRest(panel);
-        QCOMPARE(panel.top(), 7950.0f);
-        QVERIFY(panel.top() + panel.height() + 300.0f < 10800.0f);
-    }
-
     void showOfALoadedPanelChangesNothing_data() { addPanelRows(); }
 
     void showOfALoadedPanelChangesNothing()
