@@ -41,7 +41,12 @@ void SlideInPanel::load()
 
 void SlideInPanel::Timer1_Timer()
 {
-    setTop(top() - kRiseStep);
+    // The check normally runs between any two steps; on a busy machine two due steps can
+    // come back to back, so run it here too and the panel always rests at the same place.
+    Timer2_Timer();
+    if (Timer1->isEnabled()) {
+        setTop(top() - kRiseStep);
+    }
 }
 
 void SlideInPanel::Timer2_Timer()
