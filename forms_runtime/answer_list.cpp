@@ -26,6 +26,9 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    // Far beyond any answer, yet short enough that erasing a paste of it is instant: every
+    // erased character lays the remaining text out again.
+    lineEdit()->setMaxLength(kLongestText);
     setMaxVisibleItems(static_cast<int>(design.entries.size()));
     setFocusPolicy(Qt::StrongFocus);
 

@@ -14,6 +14,8 @@ class AnswerList : public QComboBox
     Q_OBJECT
 
 public:
+    static constexpr int kLongestText = 255;
+
     AnswerList(const ListDesign& design, QWidget* parent);
 
     // -1 while the text shows no chosen entry, else the chosen entry's position.
