@@ -2,6 +2,7 @@
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/label.h"
 #include "forms_runtime/timer.h"
+#include "panel_ticks.h"
 #include "panels/form2.h"
 #include "panels/welcome.h"
 #include "test_screen.h"
@@ -24,19 +25,6 @@ SlideInPanel& loadWelcome(forms::FormRegistry& registry)
 SlideInPanel& loadResult(forms::FormRegistry& registry)
 {
     return registry.form<Form2>();
-}
-
-// One tick of each timer, the check between the steps, as the 1 ms check normally runs.
-int riseUntilRest(SlideInPanel& panel)
-{
-    int steps = 0;
-    panel.Timer2_Timer();
-    while (panel.Timer1->isEnabled() && steps < 1000) {
-        panel.Timer1_Timer();
-        ++steps;
-        panel.Timer2_Timer();
-    }
-    return steps;
 }
 
 void addPanelRows()

@@ -2,6 +2,7 @@
 #include "assessment/scoring.h"
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/screen.h"
+#include "panel_ticks.h"
 #include "program_driver.h"
 #include "test_screen.h"
 
@@ -50,18 +51,6 @@ void tick(SlideInPanel& panel, int pairs = 1)
             panel.Timer1_Timer();
         }
     }
-}
-
-int riseUntilRest(SlideInPanel& panel)
-{
-    int steps = 0;
-    panel.Timer2_Timer();
-    while (panel.Timer1->isEnabled() && steps < 2000) {
-        panel.Timer1_Timer();
-        ++steps;
-        panel.Timer2_Timer();
-    }
-    return steps;
 }
 
 float screenHeightTwips()
