@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms_runtime/answer_list.h"
+#include "forms_runtime/fonts.h"
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/label.h"
 #include "forms_runtime/shape.h"
@@ -132,4 +133,32 @@ public:
 
 private:
     std::unique_ptr<forms::FormRegistry> m_registry;
+};
+
+// A suite whose every test function starts the whole program afresh, its panels kept out
+// of the keyboard focus as on a desktop.
+class ProgramTestCase : public QObject
+{
+    Q_OBJECT
+
+protected:
+    ProgramDriver& program() { return *m_program; }
+    Form1& form1() { return m_program->form1(); }
+
+    void startProgram()
+    {
+        m_program = std::make_unique<ProgramDriver>();
+        m_program->keepPanelsOutOfTheFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(&form1()));
+    }
+
+    void stopProgram() { m_program.reset(); }
+
+private slots:
+    void initTestCase() { forms::registerEmbeddedFonts(); }
+    void init() { startProgram(); }
+    void cleanup() { stopProgram(); }
+
+private:
+    std::unique_ptr<ProgramDriver> m_program;
 };

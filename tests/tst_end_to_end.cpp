@@ -44,14 +44,9 @@ void verifyDesignCaptions(Form2* panel)
 
 } // namespace
 
-class EndToEndTest : public QObject
+class EndToEndTest : public ProgramTestCase
 {
     Q_OBJECT
-
-    std::unique_ptr<ProgramDriver> m_program;
-
-    ProgramDriver& program() { return *m_program; }
-    Form1& form1() { return m_program->form1(); }
 
     void verifyButtonColours(forms::Colour back, forms::Colour frame)
     {
@@ -60,16 +55,6 @@ class EndToEndTest : public QObject
     }
 
 private slots:
-    void initTestCase() { forms::registerEmbeddedFonts(); }
-
-    void init()
-    {
-        m_program = std::make_unique<ProgramDriver>();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1()));
-    }
-
-    void cleanup() { m_program.reset(); }
-
     void startsWithTheWelcomePanelAndTheFocusInTheFirstList()
     {
         QVERIFY(program().welcomePanel() != nullptr);

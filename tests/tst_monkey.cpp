@@ -1026,11 +1026,9 @@ void withoutPlatformNotes(QtMsgType type, const QMessageLogContext& context, con
 
 } // namespace
 
-class MonkeyTest : public QObject
+class MonkeyTest : public ProgramTestCase
 {
     Q_OBJECT
-
-    std::unique_ptr<ProgramDriver> m_program;
 
 private slots:
     void initTestCase()
@@ -1041,22 +1039,13 @@ private slots:
 
     void cleanupTestCase() { qInstallMessageHandler(g_previousHandler); }
 
-    void init()
-    {
-        m_program = std::make_unique<ProgramDriver>();
-        m_program->keepPanelsOutOfTheFocus();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_program->form1()));
-    }
-
-    void cleanup() { m_program.reset(); }
-
     void randomInputKeepsTheProgramWhole()
     {
         const auto seed =
             static_cast<quint32>(environmentNumber("VELORIN_MONKEY_SEED", int(kDefaultSeed)));
         const int steps = environmentNumber("VELORIN_MONKEY_STEPS", kDefaultSteps);
         ScreenSizeChange screen;
-        Monkey monkey(*m_program, seed);
+        Monkey monkey(program(), seed);
 
         const auto report = [&](int step) {
             qWarning().noquote() << QStringLiteral("Failed at step %1 of seed %2; to reproduce: "

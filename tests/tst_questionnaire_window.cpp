@@ -14,28 +14,14 @@ QString latin1(std::string_view text)
 
 } // namespace
 
-class QuestionnaireWindowTest : public QObject
+class QuestionnaireWindowTest : public ProgramTestCase
 {
     Q_OBJECT
-
-    std::unique_ptr<ProgramDriver> m_program;
-
-    Form1& form1() { return m_program->form1(); }
 
     // The widget a press at this point of the window lands on.
     QWidget* receiverAt(QPoint point) { return form1().childAt(point); }
 
 private slots:
-    void initTestCase() { forms::registerEmbeddedFonts(); }
-
-    void init()
-    {
-        m_program = std::make_unique<ProgramDriver>();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1()));
-    }
-
-    void cleanup() { m_program.reset(); }
-
     void windowIsCentredAtItsDesignSize()
     {
         QCOMPARE(form1().size(), QSize(601, 645));
@@ -96,11 +82,11 @@ private slots:
     {
         QSignalSpy titleMoves(form1().title, &forms::Label::mouseDown);
         QSignalSpy closeClicks(form1().cmdX, &forms::Label::clicked);
-        QTest::mousePress(m_program->window(), Qt::RightButton, {}, twipsPoint(8595, 90));
-        QTest::mouseRelease(m_program->window(), Qt::RightButton, {}, twipsPoint(8595, 90));
+        QTest::mousePress(program().window(), Qt::RightButton, {}, twipsPoint(8595, 90));
+        QTest::mouseRelease(program().window(), Qt::RightButton, {}, twipsPoint(8595, 90));
         QCOMPARE(titleMoves.count(), 0);
         QCOMPARE(closeClicks.count(), 0); // only the left button clicks
-        QVERIFY(!m_program->registry().hasEnded());
+        QVERIFY(!program().registry().hasEnded());
     }
 
     void tabVisitsTheListsInOrderAndWraps()
@@ -119,7 +105,7 @@ private slots:
     {
         for (forms::Label* label : form1().findChildren<forms::Label*>()) {
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-            QTest::mouseClick(m_program->window(), Qt::RightButton, {},
+            QTest::mouseClick(program().window(), Qt::RightButton, {},
                               ProgramDriver::centreOf(label));
             // The window's own focus child: the offscreen platform activates every
             // window it shows, panels included, which a real X server does not.

@@ -93,28 +93,14 @@ void addPanelRows()
 
 } // namespace
 
-class UserFaultsTest : public QObject
+class UserFaultsTest : public ProgramTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<ProgramDriver> m_program;
-
-    ProgramDriver& program() { return *m_program; }
-    Form1& form1() { return m_program->form1(); }
-
 private slots:
-    void initTestCase() { forms::registerEmbeddedFonts(); }
-
-    void init()
-    {
-        m_program = std::make_unique<ProgramDriver>();
-        m_program->keepPanelsOutOfTheFocus();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1()));
-    }
-
     void cleanup()
     {
-        m_program.reset();
+        stopProgram();
         QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 1920, 1080));
     }
 
