@@ -1,5 +1,5 @@
 # The README's commands. CMake presets do the work; this file only names them.
-.PHONY: all deps build run test test-default test-asan asan bench package format clean
+.PHONY: all deps build run test test-default test-asan asan clang bench package format clean
 
 all: build
 
@@ -13,7 +13,8 @@ build: deps
 run: build
 	@scripts/run-velorin build/velorin
 
-test: test-default test-asan
+# The clang preset is built so that the tree keeps compiling with a second compiler.
+test: test-default test-asan clang
 
 test-default: build
 	@ctest --preset default
@@ -25,6 +26,10 @@ asan: deps
 test-asan: asan
 	@ctest --preset asan
 
+clang: deps
+	@cmake --preset clang >/dev/null
+	@cmake --build --preset clang
+
 bench: build
 	@scripts/bench
 
@@ -35,4 +40,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-asan
+	@rm -rf build build-asan build-clang

@@ -17,7 +17,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <algorithm>
-#include <ranges>
 
 namespace forms {
 
@@ -131,9 +130,10 @@ void Form::centreOnScreen()
 
 void Form::buildControls(std::span<const ControlDesign> controls)
 {
-    for (const ControlDesign& design : std::views::reverse(controls)) {
-        addControl(design);
-    }
+    // Reverse iterators rather than std::views::reverse, which clang 14 cannot compile
+    // against GCC 12's standard library.
+    std::for_each(controls.rbegin(), controls.rend(),
+                  [this](const ControlDesign& design) { addControl(design); });
     for (AnswerList* list : std::as_const(m_tabOrder)) {
         list->raise();
     }
