@@ -1,8 +1,10 @@
+#include "command_line.h"
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/form_registry.h"
 #include "questionnaire_window/form1.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 namespace {
 
@@ -22,10 +24,14 @@ void preferXWaylandOnWayland()
 int main(int argc, char* argv[])
 {
     preferXWaylandOnWayland();
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velorin"));
     QApplication::setApplicationVersion(QStringLiteral(VELORIN_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VELORIN_APP_ID));
+    CommandLine commandLine(argc, argv);
+    QApplication app(argc, argv);
+    if (!commandLine.acceptsWhatQtLeft()) {
+        return EXIT_FAILURE;
+    }
     // Panels come and go; only the questionnaire window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // A steady text cursor: a blinking one would wake the program twice a second for as
