@@ -1,11 +1,14 @@
 // Starts a program on the current X display and watches it from outside, as the X
-// server sees it: when its main window is mapped, how its welcome panel rises, and
-// what it costs once everything rests (resident memory, wake-ups per second).
+// server sees it: when its main window is mapped and first drawn whole, how its welcome
+// panel rises, and what it costs once everything rests (resident memory, wake-ups per
+// second, with the main window active and then inactive).
 //
 //   velorin_window_probe [options] -- program args...
 //
 // Prints one line of numbers (see --header for the column names); a value that
 // could not be measured is -1. Exits 0 when the main window was seen, 1 when not.
+// With --stop-at, the program is ended (SIGTERM) as soon as its main window is mapped or
+// first drawn whole, and nothing else is measured: for counting instructions to there.
 #include <cerrno>
 #include <charconv>
 #include <csignal>
@@ -25,6 +28,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -35,6 +39,8 @@ struct Size
     int height = 0;
 };
 
+enum class StopAt { Never, Map, Frame };
+
 struct Options
 {
     Size main{601, 645};
@@ -44,22 +50,22 @@ struct Options
     double settleSeconds = 3.0;
     double idleSeconds = 5.0;
     double mapTimeoutSeconds = 30.0;
+    StopAt stopAt = StopAt::Never;
     bool header = false;
     std::vector<char*> command;
 };
 
-const char* const kColumns =
-    "startup_ms rss_kib wakeups_per_s panel_map_ms rise_ms panel_x "
-    "panel_y panel_steps idle_moves main_x main_y startup_cpu_ms rss_anon_kib "
-    "rss_file_kib";
+const char* const kColumns = "map_ms rss_kib wakeups_per_s panel_map_ms rise_ms panel_x "
+                             "panel_y panel_steps idle_moves main_x main_y map_cpu_ms rss_anon_kib "
+                             "rss_file_kib frame_ms frame_cpu_ms active_wakeups_per_s";
 
 [[noreturn]] void usage(const char* message)
 {
     std::fprintf(stderr,
                  "velorin_window_probe: %s\n"
                  "usage: velorin_window_probe [--size WxH] [--name WM_NAME] [--panel WxH]\n"
-                 "         [--rest-y Y] [--settle S] [--idle S] [--map-timeout S] [--header]\n"
-                 "         -- program args...\n"
+                 "         [--rest-y Y] [--settle S] [--idle S] [--map-timeout S]\n"
+                 "         [--stop-at map|frame] [--header] -- program args...\n"
                  "columns: %s\n",
                  message, kColumns);
     std::exit(2);
@@ -85,6 +91,17 @@ Size parseSize(std::string_view text)
         usage("a size is WIDTHxHEIGHT");
     }
     return size;
+}
+
+StopAt parseStopAt(std::string_view text)
+{
+    if (text == "map") {
+        return StopAt::Map;
+    }
+    if (text == "frame") {
+        return StopAt::Frame;
+    }
+    usage("--stop-at takes map or frame");
 }
 
 double parseSeconds(const char* text)
@@ -126,6 +143,8 @@ Options parseOptions(int argc, char* argv[])
             options.idleSeconds = parseSeconds(value("--idle"));
         } else if (arg == "--map-timeout") {
             options.mapTimeoutSeconds = parseSeconds(value("--map-timeout"));
+        } else if (arg == "--stop-at") {
+            options.stopAt = parseStopAt(value("--stop-at"));
         } else if (arg == "--header") {
             options.header = true;
         } else {
@@ -206,6 +225,40 @@ template <typename Reply> ReplyPtr<Reply> owned(Reply* reply)
     return ReplyPtr<Reply>(reply, &std::free);
 }
 
+// Which pixels of a window have been drawn since it was mapped: the frame is complete
+// once every one has.
+class DrawnArea
+{
+public:
+    explicit DrawnArea(Size size)
+        : m_size(size), m_drawn(static_cast<std::size_t>(size.width * size.height), false)
+    {}
+
+    // Returns true when this rectangle completes the area.
+    bool add(int x, int y, int width, int height)
+    {
+        const int right = std::min(x + width, m_size.width);
+        const int bottom = std::min(y + height, m_size.height);
+        for (int row = std::max(y, 0); row < bottom; ++row) {
+            for (int column = std::max(x, 0); column < right; ++column) {
+                const auto pixel = static_cast<std::size_t>(row * m_size.width + column);
+                if (!m_drawn[pixel]) {
+                    m_drawn[pixel] = true;
+                    ++m_count;
+                }
+            }
+        }
+        return complete();
+    }
+
+    bool complete() const { return m_count == m_drawn.size(); }
+
+private:
+    Size m_size;
+    std::vector<bool> m_drawn;
+    std::size_t m_count = 0;
+};
+
 class Probe
 {
 public:
@@ -221,24 +274,37 @@ private:
     template <typename Done> bool pump(double deadline, Done done);
     void handle(const xcb_generic_event_t* event, double at);
     void onMap(xcb_window_t window, bool overrideRedirect, double at);
-    bool isMainWindow(xcb_window_t window);
+    void onDamage(const xcb_damage_notify_event_t* damage, double at);
+    void watchDrawing(xcb_window_t window);
+    bool reachedStop() const;
+    bool measureAtRest();
+    // Wake-ups per second with the keyboard focus on `focus`; false when the program died.
+    bool measureIdle(xcb_window_t focus, double& wakeupsPerSecond);
+    // The main window itself, or 0: `window` or, in a window manager's frame, a child.
+    xcb_window_t mainWindowIn(xcb_window_t window);
     bool windowMatchesMain(xcb_window_t window);
     std::optional<xcb_get_geometry_reply_t> geometry(xcb_window_t window);
     std::string windowName(xcb_window_t window);
     void watchSubstructure(xcb_window_t window);
     bool programAlive();
-    void stopProgram();
+    void stopProgram(double patienceSeconds);
     void print() const;
 
     Options m_options;
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
+    uint8_t m_damageEvent = 0;
     pid_t m_pid = -1;
     bool m_exited = false;
 
     double m_execAt = -1;
     double m_mainMapAt = -1;
     double m_mainMapCpu = -1;
+    xcb_window_t m_mainWindow = 0;
+    xcb_window_t m_drawnWindow = 0;
+    std::optional<DrawnArea> m_drawn;
+    double m_frameAt = -1;
+    double m_frameCpu = -1;
     int m_mainX = -1;
     int m_mainY = -1;
     xcb_window_t m_panel = 0;
@@ -253,6 +319,7 @@ private:
     long long m_rssAnonKib = -1;
     long long m_rssFileKib = -1;
     double m_wakeupsPerSecond = -1;
+    double m_activeWakeupsPerSecond = -1;
 };
 
 bool Probe::connect()
@@ -263,9 +330,42 @@ bool Probe::connect()
         return false;
     }
     m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    // The damage extension tells what is drawn into a window, and so when it is complete.
+    const xcb_query_extension_reply_t* damage =
+        xcb_get_extension_data(m_connection, &xcb_damage_id);
+    if (damage == nullptr || !damage->present) {
+        std::fprintf(stderr, "velorin_window_probe: the X server lacks the damage extension\n");
+        return false;
+    }
+    m_damageEvent = damage->first_event + XCB_DAMAGE_NOTIFY;
+    std::free(xcb_damage_query_version_reply(
+        m_connection, xcb_damage_query_version(m_connection, 1, 1), nullptr));
     watchSubstructure(m_root);
     xcb_flush(m_connection);
     return true;
+}
+
+void Probe::watchDrawing(xcb_window_t window)
+{
+    if (m_drawnWindow != 0) {
+        return;
+    }
+    m_drawnWindow = window;
+    m_drawn.emplace(m_options.main);
+    xcb_damage_create(m_connection, xcb_generate_id(m_connection), window,
+                      XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+    xcb_flush(m_connection);
+}
+
+void Probe::onDamage(const xcb_damage_notify_event_t* damage, double at)
+{
+    if (damage->drawable != m_drawnWindow || m_frameAt >= 0 || m_mainMapAt < 0) {
+        return;
+    }
+    if (m_drawn->add(damage->area.x, damage->area.y, damage->area.width, damage->area.height)) {
+        m_frameAt = at;
+        m_frameCpu = cpuSeconds(m_pid);
+    }
 }
 
 void Probe::watchSubstructure(xcb_window_t window)
@@ -370,7 +470,21 @@ template <typename Done> bool Probe::pump(double deadline, Done done)
 
 void Probe::handle(const xcb_generic_event_t* event, double at)
 {
-    switch (event->response_type & 0x7f) {
+    const uint8_t type = event->response_type & 0x7f;
+    if (type == m_damageEvent) {
+        onDamage(reinterpret_cast<const xcb_damage_notify_event_t*>(event), at);
+        return;
+    }
+    switch (type) {
+    case XCB_CREATE_NOTIFY: {
+        // Watched from its creation: the first drawing may follow the map at once.
+        const auto* create = reinterpret_cast<const xcb_create_notify_event_t*>(event);
+        if (create->parent == m_root && create->width == m_options.main.width &&
+            create->height == m_options.main.height) {
+            watchDrawing(create->window);
+        }
+        break;
+    }
     case XCB_MAP_NOTIFY: {
         const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
         onMap(map->window, map->override_redirect != 0, at);
@@ -419,9 +533,14 @@ void Probe::onMap(xcb_window_t window, bool overrideRedirect, double at)
             return;
         }
     }
-    if (m_mainMapAt < 0 && isMainWindow(window)) {
+    if (m_mainMapAt >= 0) {
+        return;
+    }
+    if (const xcb_window_t main = mainWindowIn(window)) {
         m_mainMapAt = at;
         m_mainMapCpu = cpuSeconds(m_pid);
+        m_mainWindow = main;
+        watchDrawing(main);
         // On the screen, also when a window manager's frame holds the window.
         if (auto place = owned(xcb_translate_coordinates_reply(
                 m_connection, xcb_translate_coordinates(m_connection, window, m_root, 0, 0),
@@ -465,33 +584,33 @@ bool Probe::windowMatchesMain(xcb_window_t window)
     return !m_options.mainName.empty() && windowName(window) == m_options.mainName;
 }
 
-bool Probe::isMainWindow(xcb_window_t window)
+xcb_window_t Probe::mainWindowIn(xcb_window_t window)
 {
     if (windowMatchesMain(window)) {
-        return true;
+        return window;
     }
     // A window manager's frame: the main window may be one of its children.
     auto tree =
         owned(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, window), nullptr));
     if (!tree) {
-        return false;
+        return 0;
     }
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
     for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
         if (windowMatchesMain(children[i])) {
-            return true;
+            return children[i];
         }
     }
-    return false;
+    return 0;
 }
 
-void Probe::stopProgram()
+void Probe::stopProgram(double patienceSeconds)
 {
     if (m_pid <= 0 || m_exited) {
         return;
     }
     kill(m_pid, SIGTERM);
-    const double deadline = now() + 3.0;
+    const double deadline = now() + patienceSeconds;
     while (now() < deadline) {
         if (waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
             m_exited = true;
@@ -507,15 +626,66 @@ void Probe::stopProgram()
 void Probe::print() const
 {
     auto ms = [](double from, double to) { return from < 0 || to < 0 ? -1.0 : (to - from) * 1e3; };
+    auto cpuMs = [](double seconds) { return seconds < 0 ? -1.0 : seconds * 1e3; };
     if (m_options.header) {
         std::printf("%s\n", kColumns);
     }
-    std::printf("%.1f %lld %.2f %.1f %.1f %d %d %d %d %d %d %.1f %lld %lld\n",
+    std::printf("%.1f %lld %.2f %.1f %.1f %d %d %d %d %d %d %.1f %lld %lld %.1f %.1f %.2f\n",
                 ms(m_execAt, m_mainMapAt), m_rssKib, m_wakeupsPerSecond, ms(m_execAt, m_panelMapAt),
                 ms(m_panelMapAt, m_panelRestAt), m_panel ? m_panelX : -1, m_panel ? m_panelY : -1,
                 m_panel ? m_panelSteps : -1, m_panel ? m_idleMoves : -1, m_mainX, m_mainY,
-                m_mainMapCpu < 0 ? -1.0 : m_mainMapCpu * 1e3, m_rssAnonKib, m_rssFileKib);
+                cpuMs(m_mainMapCpu), m_rssAnonKib, m_rssFileKib, ms(m_execAt, m_frameAt),
+                cpuMs(m_frameCpu), m_activeWakeupsPerSecond);
     std::fflush(stdout);
+}
+
+bool Probe::reachedStop() const
+{
+    switch (m_options.stopAt) {
+    case StopAt::Map:
+        return m_mainMapAt >= 0;
+    case StopAt::Frame:
+    case StopAt::Never:
+        return m_frameAt >= 0;
+    }
+    return false;
+}
+
+bool Probe::measureIdle(xcb_window_t focus, double& wakeupsPerSecond)
+{
+    xcb_set_input_focus(m_connection, XCB_INPUT_FOCUS_NONE, focus, XCB_CURRENT_TIME);
+    xcb_flush(m_connection);
+    // Time for the program to take the change in before counting starts.
+    if (!pump(now() + 1.0, [] { return false; })) {
+        return false;
+    }
+    const long long before = contextSwitches(m_pid);
+    const double from = now();
+    if (!pump(from + m_options.idleSeconds, [] { return false; })) {
+        return false;
+    }
+    const long long after = contextSwitches(m_pid);
+    if (before >= 0 && after >= 0) {
+        wakeupsPerSecond = static_cast<double>(after - before) / (now() - from);
+    }
+    return true;
+}
+
+bool Probe::measureAtRest()
+{
+    // Long enough for every panel to have risen and come to rest.
+    if (!pump(m_mainMapAt + m_options.settleSeconds, [] { return false; })) {
+        return false;
+    }
+    const std::string status = "/proc/" + std::to_string(m_pid) + "/status";
+    m_rssKib = statusField(status, "VmRSS").value_or(-1);
+    m_rssAnonKib = statusField(status, "RssAnon").value_or(-1);
+    m_rssFileKib = statusField(status, "RssFile").value_or(-1);
+    m_idle = true;
+    // First with the main window active, its text cursor blinking as the desktop says, then
+    // with the keyboard taken elsewhere, as when the user has turned to another program.
+    return measureIdle(m_mainWindow, m_activeWakeupsPerSecond) &&
+           measureIdle(XCB_NONE, m_wakeupsPerSecond);
 }
 
 int Probe::run()
@@ -523,30 +693,16 @@ int Probe::run()
     if (!connect() || !launch()) {
         return 1;
     }
-    const std::string proc = "/proc/" + std::to_string(m_pid);
-    bool alive = pump(m_execAt + m_options.mapTimeoutSeconds, [this] { return m_mainMapAt >= 0; });
-    if (alive && m_mainMapAt >= 0) {
-        // Long enough for every panel to have risen and come to rest.
-        alive = pump(m_mainMapAt + m_options.settleSeconds, [] { return false; });
+    bool alive = pump(m_execAt + m_options.mapTimeoutSeconds, [this] { return reachedStop(); });
+    const bool seen = alive && m_mainMapAt >= 0;
+    if (seen && m_options.stopAt == StopAt::Never) {
+        alive = measureAtRest();
     }
-    if (alive && m_mainMapAt >= 0) {
-        m_rssKib = statusField(proc + "/status", "VmRSS").value_or(-1);
-        m_rssAnonKib = statusField(proc + "/status", "RssAnon").value_or(-1);
-        m_rssFileKib = statusField(proc + "/status", "RssFile").value_or(-1);
-        m_idle = true;
-        const long long before = contextSwitches(m_pid);
-        const double from = now();
-        alive = pump(from + m_options.idleSeconds, [] { return false; });
-        const long long after = contextSwitches(m_pid);
-        const double to = now();
-        if (alive && before >= 0 && after >= 0) {
-            m_wakeupsPerSecond = static_cast<double>(after - before) / (to - from);
-        }
-    }
-    stopProgram();
+    // Under an instrumentation tool the program takes a while to write what it counted.
+    stopProgram(m_options.stopAt == StopAt::Never ? 3.0 : 300.0);
     print();
     xcb_disconnect(m_connection);
-    return m_mainMapAt >= 0 && alive ? 0 : 1;
+    return seen && reachedStop() && alive ? 0 : 1;
 }
 
 } // namespace
