@@ -1,6 +1,6 @@
-// The baseline the program's start-up and memory are weighed against: the least a
-// Qt Widgets program can do to put a black frameless window of the questionnaire's
-// size in the middle of the screen.
+// Shown beside the program's figures for information: the least a Qt Widgets program can
+// do to put a black frameless window of the questionnaire's size in the middle of the
+// screen, with no text at all.
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
 
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    window.setWindowTitle(QStringLiteral("Velorin minimal window"));
+    window.setWindowTitle(QStringLiteral("Velorin bare window"));
     window.setFixedSize(601, 645);
     QPalette colours = window.palette();
     colours.setColor(QPalette::Window, Qt::black);
