@@ -34,9 +34,6 @@ int main(int argc, char* argv[])
     }
     // Panels come and go; only the questionnaire window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    // A steady text cursor: a blinking one would wake the program twice a second for as
-    // long as it stays open, and these lists are for choosing, not typing.
-    QApplication::setCursorFlashTime(0);
     forms::registerEmbeddedFonts();
 
     forms::FormRegistry forms;
