@@ -3,7 +3,10 @@
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/twips.h"
 
+#include <QApplication>
+#include <QCompleter>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWheelEvent>
 
 namespace forms {
@@ -15,17 +18,36 @@ QString toQString(std::string_view text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// One completer with no model for every list's text field: it completes nothing, and a
+// field that has it gets no default completer built only to be thrown away.
+QCompleter* modelLessCompleter()
+{
+    static QPointer<QCompleter> completer;
+    if (completer.isNull()) {
+        completer = new QCompleter(qApp);
+    }
+    return completer;
+}
+
+// The text field an editable list would build, built here with the shared completer.
+// Made before the list's font is set, so it takes the font exactly as Qt's own would.
+QLineEdit* textField(QWidget* list)
+{
+    auto* field = new QLineEdit(list);
+    field->setCompleter(modelLessCompleter());
+    return field;
+}
+
 } // namespace
 
 AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     : QComboBox(parent), m_tabIndex(design.tabIndex)
 {
+    setLineEdit(textField(this));
     setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
                 twipsToPixels(design.height));
     setFont(toQFont(design.font));
-    setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
     // Far beyond any answer, yet short enough that erasing a paste of it is instant: every
     // erased character lays the remaining text out again.
     lineEdit()->setMaxLength(kLongestText);

@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSignalSpy>
@@ -143,6 +144,8 @@ private slots:
     void typedPrefixIsNeverCompleted();
     void wheelLeavesTheChoice_data();
     void wheelLeavesTheChoice();
+    void listLooksLikeQtsOwnEditableList_data();
+    void listLooksLikeQtsOwnEditableList();
 
     void timersFireOnlyWhenEnabledWithAnInterval();
     void queuedKeystrokeGoesToTheLaterFocus();
@@ -530,6 +533,47 @@ void FormsRuntimeTest::wheelLeavesTheChoice()
         QCOMPARE(list->listIndex(), chosen);
         QCOMPARE(list->currentText(), text);
     }
+}
+
+void FormsRuntimeTest::listLooksLikeQtsOwnEditableList_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::newRow("closed") << false;
+    QTest::newRow("drop-down open") << true;
+}
+
+void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
+{
+    QFETCH(bool, open);
+    auto& form = shownForm<MainForm>();
+    form.setFocus(); // no text cursor in either list
+    // Qt's own editable list, given the second list's design: the look to keep.
+    QComboBox qts(&form);
+    qts.setEditable(true);
+    qts.setGeometry(240, 150, 150, 22);
+    qts.setFont(toQFont(kFont));
+    QPalette colours = qts.palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    qts.setPalette(colours);
+    qts.addItems({"Lots", "Some", "Few", "None"});
+    qts.setCurrentIndex(-1);
+    qts.setEditText(QStringLiteral("Lots"));
+    qts.show();
+
+    const auto look = [open](QComboBox* list) {
+        if (!open) {
+            return list->grab().toImage();
+        }
+        list->showPopup();
+        if (!QTest::qWaitForWindowExposed(list->view()->window())) {
+            qWarning("the drop-down was never shown");
+        }
+        const QImage shown = list->view()->window()->grab().toImage();
+        list->hidePopup();
+        return shown;
+    };
+    QCOMPARE(look(form.answerList("Answer", 1)), look(&qts));
 }
 
 void FormsRuntimeTest::timersFireOnlyWhenEnabledWithAnInterval()
