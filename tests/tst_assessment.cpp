@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <set>
 
 using namespace assessment;
 
@@ -59,13 +60,12 @@ class AssessmentTest : public QObject
     Q_OBJECT
 
 private slots:
-    void questionnaireHasTenQuestionsOfFourDistinctAnswers();
+    void eachQuestionOffersDistinctAnswers();
     void questionCaptionsEndWithLineBreaks_data();
     void questionCaptionsEndWithLineBreaks();
     void initialTextIsTheFirstAnswer();
     void answersAreToldApartByPosition();
     void burnTimeQuestionOffersItsFourRanges();
-    void longestTextsFitTheirControls();
 
     void answerPoints_data();
     void answerPoints();
@@ -79,19 +79,14 @@ private slots:
     void scoringTwiceGivesTheSameResult();
 };
 
-void AssessmentTest::questionnaireHasTenQuestionsOfFourDistinctAnswers()
+void AssessmentTest::eachQuestionOffersDistinctAnswers()
 {
-    QCOMPARE(questions().size(), std::size_t{10});
+    // Two equal entries in one list could not be told apart, yet would score apart.
     for (const Question& question : questions()) {
-        QCOMPARE(question.answers.size(), std::size_t{4});
         QVERIFY(!question.text.empty());
-        for (std::size_t i = 0; i < question.answers.size(); ++i) {
-            QVERIFY(!question.answers[i].empty());
-            for (std::size_t j = i + 1; j < question.answers.size(); ++j) {
-                QVERIFY2(question.answers[i] != question.answers[j],
-                         qPrintable(toQString(question.answers[i])));
-            }
-        }
+        const std::set<std::string_view> distinct(question.answers.begin(), question.answers.end());
+        QCOMPARE(distinct.size(), question.answers.size());
+        QVERIFY(!distinct.contains(std::string_view()));
     }
 }
 
@@ -137,23 +132,6 @@ void AssessmentTest::burnTimeQuestionOffersItsFourRanges()
         QCOMPARE(toQString(answerText(3, position)),
                  QString::fromLatin1(expected[static_cast<std::size_t>(position)]));
     }
-}
-
-void AssessmentTest::longestTextsFitTheirControls()
-{
-    std::size_t longestAnswer = 0;
-    std::size_t longestQuestion = 0;
-    for (const Question& question : questions()) {
-        const auto breaks =
-            std::ranges::count_if(question.text, [](char c) { return c == '\r' || c == '\n'; });
-        longestQuestion =
-            std::max(longestQuestion, question.text.size() - static_cast<std::size_t>(breaks));
-        for (const std::string_view answer : question.answers) {
-            longestAnswer = std::max(longestAnswer, answer.size());
-        }
-    }
-    QCOMPARE(longestAnswer, std::size_t{35});
-    QCOMPARE(longestQuestion, std::size_t{93});
 }
 
 void AssessmentTest::answerPoints_data()

@@ -3,6 +3,8 @@
 #include "program_driver.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolTip>
 
@@ -129,6 +131,37 @@ private slots:
         QToolTip::hideText();
         QTest::mouseMove(program().window(), where);
         QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible() && QToolTip::text() == tip, 10000);
+    }
+
+    void questionFitsItsLabel_data()
+    {
+        QTest::addColumn<int>("question");
+        for (int i = 0; i < assessment::kQuestionCount; ++i) {
+            QTest::addRow("question %d", i) << i;
+        }
+    }
+
+    // Wrapped between words with the embedded face's metrics, nothing is cut.
+    void questionFitsItsLabel()
+    {
+        QFETCH(int, question);
+        const forms::Label* label = form1().question[question];
+        const QString text = latin1(assessment::questionText(question)).trimmed();
+        const QFontMetrics metrics(forms::toQFont({"Arial", 12, forms::kBold, 178}));
+        const QRect needed = metrics.boundingRect(label->rect(), Qt::TextWordWrap, text);
+        QVERIFY2(label->rect().contains(needed), qPrintable(text));
+    }
+
+    // The longest answer, the ninth list's first, is as wide as the list's text field, so
+    // its end is cut: the field shows where it starts, where the reader begins.
+    void longestAnswerShowsItsStart()
+    {
+        const QLineEdit* field = form1().Combo1[8]->lineEdit();
+        QCOMPARE(field->text(), QStringLiteral("Painfully with blisters and peeling"));
+        const QFontMetrics metrics(forms::toQFont({"Tahoma", 8.25f, forms::kRegular, 178}));
+        QVERIFY(metrics.horizontalAdvance(field->text()) >= field->width());
+        const QRect caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QVERIFY(caret.left() < metrics.horizontalAdvance(QLatin1Char('P')));
     }
 };
 
