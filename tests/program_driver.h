@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answer_oracle.h"
 #include "forms_runtime/answer_list.h"
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/form_registry.h"
@@ -14,6 +15,7 @@
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QTest>
+#include <array>
 #include <memory>
 
 // Starts the whole program as main() does and drives it with real input events, sent
@@ -48,6 +50,16 @@ public:
     }
 
     void calculate() { click(form1().Label1); }
+
+    // What each list shows in its text field, in question order.
+    std::array<QString, oracle::kQuestions> shownAnswers()
+    {
+        std::array<QString, oracle::kQuestions> shown;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            shown[i] = form1().Combo1[i]->currentText();
+        }
+        return shown;
+    }
 
     void chooseByArrowKeys(int question, int position)
     {

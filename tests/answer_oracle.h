@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <span>
+
+// What the questionnaire must count, written out here rather than taken from the program: each
+// list's four answers in order, worth 1 to 4 points; a list showing any other text counts as
+// unanswered, 1 point. The sum falls in one of four bands, whose caption and opening words of
+// advice the result panel shows with the points.
+namespace oracle {
+
+inline constexpr int kQuestions = 10;
+
+inline const std::array<std::array<const char*, 4>, kQuestions> kAnswers{{
+    {"Reddish", "Whitish", "Beige", "Brown"},
+    {"Bright blue,light grey,light green", "Blue, grey or green", "Grey or brown", "Dark"},
+    {"red to blond", "blond to brown", "Grey or brown", "Dark brown to black"},
+    {"Less than 15 minutes", "15 to 20 minutes", "25 to 40 minutes", "more than 40 minutes"},
+    {"Lots", "Some", "Few", "None"},
+    {"Never", "Not usually", "Often", "Usually"},
+    {"Hardly or not at all", "A little", "Very and progressively", "Quickly and deeply"},
+    {"Yes strongly", "Yes", "Yes normally", "No"},
+    {"Painfully with blisters and peeling", "Painfully with peeling",
+     "Slight reaction some peeling", "Little reaction rarely peeling"},
+    {"Always burn", "Usually burn", "Often burn", "Rarely or never burn"},
+}};
+
+struct Band
+{
+    int highestPoints;
+    const char* caption;
+    const char* adviceOpening;
+};
+
+inline constexpr std::array<Band, 4> kBands{{
+    {15, "Your Skin Type is I (Celtic Type) ", "Very sensitive (approx. 2% "},
+    {25, "Your Skin Type is II (Light Skinned European) ", "Sensitive (approx., 12% "},
+    {35, "Your Skin Type is III (Dark skinned European) ", "Normally sensitive (approx., 78% "},
+    {40, "Your Skin Type is IV (Mediterranean Type) ", "Very resistant (approx. 8% "},
+}};
+
+inline int pointsFor(int question, const QString& shown)
+{
+    const auto& answers = kAnswers[static_cast<std::size_t>(question)];
+    for (std::size_t k = 0; k < answers.size(); ++k) {
+        if (shown == QLatin1String(answers[k])) {
+            return static_cast<int>(k) + 1;
+        }
+    }
+    return 1;
+}
+
+inline int pointsShown(std::span<const QString, kQuestions> shown)
+{
+    int sum = 0;
+    for (int i = 0; i < kQuestions; ++i) {
+        sum += pointsFor(i, shown[static_cast<std::size_t>(i)]);
+    }
+    return sum;
+}
+
+struct Result
+{
+    QString caption;
+    QString adviceOpening;
+    QString pointsLine;
+};
+
+inline Result resultFor(int points)
+{
+    const Band* band = &kBands.back();
+    for (const Band& each : kBands) {
+        if (points <= each.highestPoints) {
+            band = &each;
+            break;
+        }
+    }
+    return {QLatin1String(band->caption), QLatin1String(band->adviceOpening),
+            QStringLiteral("Your Point is %1").arg(points)};
+}
+
+} // namespace oracle
