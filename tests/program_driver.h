@@ -17,6 +17,7 @@
 #include <QTest>
 #include <array>
 #include <memory>
+#include <optional>
 
 // Starts the whole program as main() does and drives it with real input events, sent
 // through the windows so that they are routed to whatever lies under the pointer.
@@ -116,12 +117,12 @@ public:
         }
     }
 
-    // A left click on a control with nothing processed in between or after, so that what
-    // the click did can be seen before any timer ticks.
-    static void clickAtOnce(const QWidget* control)
+    // A left click on a control (at its centre unless told) with nothing processed in between
+    // or after, so that what the click did can be seen before any timer ticks.
+    static void clickAtOnce(const QWidget* control, std::optional<QPoint> spot = std::nullopt)
     {
         QWindow* window = control->window()->windowHandle();
-        const QPoint at = centreOf(control);
+        const QPoint at = spot ? control->mapTo(control->window(), *spot) : centreOf(control);
         sendMouse(window, at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
         sendMouse(window, at, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
     }

@@ -316,6 +316,20 @@ private slots:
         verifyResultShows(program().resultPanel(), points);
     }
 
+    void everyListTakesPressesOverItsWholeFace()
+    {
+        // The question labels reach under the left end of their lists, where a press must
+        // still open the list's text for the keyboard, not fall to the label.
+        for (int i = 0; i < assessment::kQuestionCount; ++i) {
+            forms::AnswerList* list = form1().Combo1[i];
+            form1().Combo1[(i + 1) % assessment::kQuestionCount]->setFocus();
+            QSignalSpy labelPresses(form1().question[i], &forms::Label::mouseDown);
+            ProgramDriver::clickAtOnce(list, QPoint(0, list->height() / 2));
+            QCOMPARE(QApplication::focusWidget(), list);
+            QCOMPARE(labelPresses.count(), 0);
+        }
+    }
+
     void aboutShowsItsMessageAndWaits()
     {
         QString text;

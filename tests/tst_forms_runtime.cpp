@@ -46,15 +46,16 @@ ListDesign listRow(int index, float top, std::array<std::string_view, 4> entries
             colours::kWhite, colours::kBlack, kFont, index + 1, entries, entries[0]};
 }
 
-// In pixels: the frame (10, 10, 220 x 80) surrounds the title (20, 20, 200 x 60), a vertical
-// rule crosses both at x = 100, a horizontal rule runs over the free surface at y = 150, the
-// button label sits at (20, 200, 100 x 30) and the two lists (150 x 22) at x = 240, y = 20
-// and y = 80. Earlier rows lie on top.
+// In pixels: the frame (10, 10, 220 x 80) surrounds the title (20, 20, 260 x 60) but for its
+// right end, which reaches under the first list, a vertical rule crosses both at x = 100, a
+// horizontal rule runs over the free surface at y = 150, the button label sits at
+// (20, 200, 100 x 30) and the two lists (150 x 22) at x = 240, y = 20 and y = 80. Earlier rows
+// lie on top, except that lists lie above every label.
 const std::array<ControlDesign, 7> kControls{{
     LineDesign{"Rule", 1, 1500, 150, 1500, 1350, colours::kAccent, 3},
     ShapeDesign{"Frame", 150, 150, 3300, 1200, colours::kAccent, 2},
     LineDesign{"Rule", 0, 150, 2250, 5850, 2250, colours::kBlack, 5},
-    labelRow("Title", "Design caption", 300, 300, 3000, 900, Alignment::Left),
+    labelRow("Title", "Design caption", 300, 300, 3900, 900, Alignment::Left),
     labelRow("Button", "Press me", 300, 3000, 1500, 450, Alignment::Centre),
     listRow(0, 300, {"Reddish", "Whitish", "Beige", "Brown"}),
     listRow(1, 1200, {"Lots", "Some", "Few", "None"}),
@@ -239,6 +240,8 @@ void FormsRuntimeTest::doubleClickReachesWhatLiesBeneath_data()
     QTest::newRow("line over the surface")
         << QPoint(300, 150) << QStringLiteral("Rule(0)") << QStringLiteral("form");
     QTest::newRow("free surface") << QPoint(300, 250) << QString() << QStringLiteral("form");
+    QTest::newRow("list over a label")
+        << QPoint(250, 30) << QStringLiteral("Answer(0)") << QStringLiteral("list");
 }
 
 void FormsRuntimeTest::doubleClickReachesWhatLiesBeneath()
