@@ -67,6 +67,10 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     setEditText(toQString(design.initialText));
     // Show the beginning of a text longer than the field, not its end.
     lineEdit()->setCursorPosition(0);
+    // Qt picks the entry matching the text when editing finishes (Tab, another window taking
+    // the keyboard), so an untouched list would report its first entry chosen. Only choosing
+    // chooses here.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 
     for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(lineEdit())}) {
         part->setAttribute(Qt::WA_NoMousePropagation);

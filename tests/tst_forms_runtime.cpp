@@ -136,7 +136,8 @@ private slots:
     void labelClicks();
     void labelDoubleClickIsNoSecondPress();
 
-    void listStartsWithNothingChosen();
+    void untouchedListReportsNothingChosen_data();
+    void untouchedListReportsNothingChosen();
     void choosingAnEntryRaisesNoChange_data();
     void choosingAnEntryRaisesNoChange();
     void typingRaisesChange();
@@ -400,16 +401,36 @@ void FormsRuntimeTest::labelDoubleClickIsNoSecondPress()
     QCOMPARE(doubles.count(), 1);
 }
 
-void FormsRuntimeTest::listStartsWithNothingChosen()
+void FormsRuntimeTest::untouchedListReportsNothingChosen_data()
 {
-    auto& form = m_registry->form<MainForm>();
+    QTest::addColumn<QString>("focusLeaves");
+    QTest::newRow("focus still in it") << QString();
+    QTest::newRow("by Tab") << QStringLiteral("Tab");
+    QTest::newRow("to another window") << QStringLiteral("window");
+}
+
+void FormsRuntimeTest::untouchedListReportsNothingChosen()
+{
+    QFETCH(QString, focusLeaves);
+    auto& form = shownForm<MainForm>();
     AnswerList* list = form.answerList("Answer", 0);
     QVERIFY(list != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTRY_VERIFY(list->hasFocus());
+    QWidget otherWindow;
+    if (focusLeaves == QLatin1String("Tab")) {
+        QTest::keyClick(list, Qt::Key_Tab);
+    } else if (focusLeaves == QLatin1String("window")) {
+        otherWindow.show();
+        QVERIFY(QTest::qWaitForWindowActive(&otherWindow));
+    }
+    QCOMPARE(list->hasFocus(), focusLeaves.isEmpty());
+    // The field shows the first answer, yet nothing is chosen until the user chooses it.
     QCOMPARE(list->listIndex(), -1);
     QCOMPARE(list->currentText(), QStringLiteral("Reddish"));
-    QCOMPARE(list->lineEdit()->text(), QStringLiteral("Reddish"));
     QCOMPARE(list->count(), 4);
     QCOMPARE(form.answerList("Answer", 1)->currentText(), QStringLiteral("Lots"));
+    QCOMPARE(form.answerList("Answer", 1)->listIndex(), -1);
 }
 
 void FormsRuntimeTest::choosingAnEntryRaisesNoChange_data()
