@@ -71,6 +71,8 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     // the keyboard), so an untouched list would report its first entry chosen. Only choosing
     // chooses here.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    // Text dropped from another program would stay in the field without being counted.
+    lineEdit()->setAcceptDrops(false);
 
     for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(lineEdit())}) {
         part->setAttribute(Qt::WA_NoMousePropagation);

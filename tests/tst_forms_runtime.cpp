@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -20,6 +21,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <qpa/qplatformdrag.h>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace forms;
 
@@ -148,6 +151,8 @@ private slots:
     void wheelLeavesTheChoice();
     void listLooksLikeQtsOwnEditableList_data();
     void listLooksLikeQtsOwnEditableList();
+    void writingFromOutsideTheKeyboardChangesNoList_data();
+    void writingFromOutsideTheKeyboardChangesNoList();
 
     void timersFireOnlyWhenEnabledWithAnInterval();
     void queuedKeystrokeGoesToTheLaterFocus();
@@ -598,6 +603,47 @@ void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
         return shown;
     };
     QCOMPARE(look(form.answerList("Answer", 1)), look(&qts));
+}
+
+void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("drop onto the first answer, untouched")
+        << QStringLiteral("untouched") << QStringLiteral("DROPPED");
+    QTest::newRow("drop an answer onto an emptied list")
+        << QStringLiteral("emptied") << QStringLiteral("Beige");
+}
+
+void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, text);
+    auto& form = shownForm<MainForm>();
+    AnswerList* list = form.answerList("Answer", 0);
+    if (start == QLatin1String("emptied")) {
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(list, Qt::Key_Backspace);
+    }
+    const QString shown = list->currentText();
+    const int caret = list->lineEdit()->cursorPosition();
+    const int chosen = list->listIndex();
+    QSignalSpy changes(list, &AnswerList::change);
+
+    // From another program, through the window system.
+    QMimeData dragged;
+    dragged.setText(text);
+    const QPoint at = centreInWindow(list->lineEdit());
+    const QPlatformDragQtResponse response = QWindowSystemInterface::handleDrag(
+        form.windowHandle(), &dragged, at, Qt::CopyAction | Qt::MoveAction, Qt::LeftButton, {});
+    QVERIFY(!response.isAccepted());
+    QWindowSystemInterface::handleDrop(form.windowHandle(), &dragged, at,
+                                       Qt::CopyAction | Qt::MoveAction, Qt::LeftButton, {});
+
+    QTRY_COMPARE(list->currentText(), shown);
+    QCOMPARE(list->lineEdit()->cursorPosition(), caret);
+    QCOMPARE(list->listIndex(), chosen);
+    QCOMPARE(changes.count(), 0);
 }
 
 void FormsRuntimeTest::timersFireOnlyWhenEnabledWithAnInterval()
