@@ -1,25 +1,21 @@
 #include "forms_runtime/keystrokes.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QWidget>
 
 namespace forms {
 
-void queueKeystroke(Qt::Key key)
+void queueKeystroke(QWidget& target, Qt::Key key)
 {
     QMetaObject::invokeMethod(
-        qApp,
-        [key] {
-            QWidget* target = QApplication::focusWidget();
-            if (target == nullptr) {
-                return;
-            }
+        &target,
+        [&target, key] {
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-            QCoreApplication::sendEvent(target, &press);
+            QCoreApplication::sendEvent(&target, &press);
             QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-            QCoreApplication::sendEvent(target, &release);
+            QCoreApplication::sendEvent(&target, &release);
         },
         Qt::QueuedConnection);
 }

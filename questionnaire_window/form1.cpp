@@ -38,7 +38,7 @@ Form1::Form1() : Form(form1_design::form())
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
         question[i] = label("question", i);
         Combo1[i] = answerList("Combo1", i);
-        connect(Combo1[i], &forms::AnswerList::change, this, &Form1::Combo1_Change);
+        connect(Combo1[i], &forms::AnswerList::change, this, [this, i] { Combo1_Change(i); });
     }
     connect(this, &Form::mouseMove, this, &Form1::Form_MouseMove);
     connect(title, &forms::Label::mouseMove, this, &Form1::title_MouseMove);
@@ -110,11 +110,12 @@ void Form1::Label1_Click()
     ignoringFailure([&] { forms::form<Form2>().Label1->setCaption(toQString(result.PointsLine)); });
 }
 
-void Form1::Combo1_Change()
+void Form1::Combo1_Change(int index)
 {
     // Typing guard: the Backspace is handled after this returns, and its own edit comes
-    // back here, so the text before the caret is erased one character at a time.
-    forms::queueKeystroke(Qt::Key_Backspace);
+    // back here, so the text before the caret is erased one character at a time. It goes to
+    // the list typed into: by then the focus may be in the next list, whose answer must stay.
+    forms::queueKeystroke(*Combo1[index], Qt::Key_Backspace);
 }
 
 void Form1::about_Click()

@@ -38,7 +38,7 @@ private slots:
     void Label1_MouseMove(int buttons);
     void Label1_MouseDown(int button);
     void Label1_Click();
-    void Combo1_Change();
+    void Combo1_Change(int index);
     void about_Click();
     void cmdX_Click();
 
