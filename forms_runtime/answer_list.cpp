@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QWheelEvent>
+#include <utility>
 
 namespace forms {
 
@@ -67,6 +68,7 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     setEditText(toQString(design.initialText));
     // Show the beginning of a text longer than the field, not its end.
     lineEdit()->setCursorPosition(0);
+    m_shownText = lineEdit()->text();
     // Qt picks the entry matching the text when editing finishes (Tab, another window taking
     // the keyboard), so an untouched list would report its first entry chosen. Only choosing
     // chooses here.
@@ -77,8 +79,34 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(lineEdit())}) {
         part->setAttribute(Qt::WA_NoMousePropagation);
     }
-    // textEdited fires for the user's own edits only, never for a chosen entry.
-    connect(lineEdit(), &QLineEdit::textEdited, this, &AnswerList::change);
+    // textEdited fires for the user's own edits only, never for a chosen entry. It comes
+    // just before the textChanged of the same edit.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        m_usersEdit = true;
+        emit change();
+    });
+    connect(lineEdit(), &QLineEdit::textChanged, this, &AnswerList::refuseForeignText);
+    connect(lineEdit(), &QLineEdit::cursorPositionChanged, this,
+            [this](int, int caret) { m_shownCaret = caret; });
+}
+
+void AnswerList::refuseForeignText(const QString& text)
+{
+    const bool chosen = currentIndex() >= 0 && text == itemText(currentIndex());
+    if (std::exchange(m_usersEdit, false) || chosen || text == m_shownText) {
+        m_shownText = text;
+        return;
+    }
+    // Neither typed nor chosen: written through the accessibility interface, which bypasses
+    // the keyboard and so the typing guard. Put back what the list showed once the writer has
+    // announced its change, so a list never shows an answer it does not count.
+    QMetaObject::invokeMethod(
+        this,
+        [this, caret = m_shownCaret] {
+            lineEdit()->setText(m_shownText);
+            lineEdit()->setCursorPosition(caret);
+        },
+        Qt::QueuedConnection);
 }
 
 int AnswerList::listIndex() const

@@ -10,6 +10,7 @@
 #include "forms_runtime/timer.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -608,20 +609,28 @@ void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
 void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList_data()
 {
     QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("text");
     QTest::newRow("drop onto the first answer, untouched")
-        << QStringLiteral("untouched") << QStringLiteral("DROPPED");
+        << QStringLiteral("untouched") << QStringLiteral("drop") << QStringLiteral("DROPPED");
     QTest::newRow("drop an answer onto an emptied list")
-        << QStringLiteral("emptied") << QStringLiteral("Beige");
+        << QStringLiteral("emptied") << QStringLiteral("drop") << QStringLiteral("Beige");
+    QTest::newRow("accessibility inserts into a chosen answer")
+        << QStringLiteral("chosen") << QStringLiteral("insert") << QStringLiteral("DROPPED");
+    QTest::newRow("accessibility replaces the text with an answer")
+        << QStringLiteral("untouched") << QStringLiteral("replace") << QStringLiteral("Beige");
 }
 
 void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList()
 {
     QFETCH(QString, start);
+    QFETCH(QString, how);
     QFETCH(QString, text);
     auto& form = shownForm<MainForm>();
     AnswerList* list = form.answerList("Answer", 0);
-    if (start == QLatin1String("emptied")) {
+    if (start == QLatin1String("chosen")) {
+        list->setCurrentIndex(1);
+    } else if (start == QLatin1String("emptied")) {
         QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(list, Qt::Key_Backspace);
     }
@@ -630,15 +639,23 @@ void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList()
     const int chosen = list->listIndex();
     QSignalSpy changes(list, &AnswerList::change);
 
-    // From another program, through the window system.
-    QMimeData dragged;
-    dragged.setText(text);
-    const QPoint at = centreInWindow(list->lineEdit());
-    const QPlatformDragQtResponse response = QWindowSystemInterface::handleDrag(
-        form.windowHandle(), &dragged, at, Qt::CopyAction | Qt::MoveAction, Qt::LeftButton, {});
-    QVERIFY(!response.isAccepted());
-    QWindowSystemInterface::handleDrop(form.windowHandle(), &dragged, at,
-                                       Qt::CopyAction | Qt::MoveAction, Qt::LeftButton, {});
+    QAccessibleEditableTextInterface* editable =
+        QAccessible::queryAccessibleInterface(list->lineEdit())->editableTextInterface();
+    if (how == QLatin1String("drop")) {
+        // From another program, through the window system.
+        QMimeData dragged;
+        dragged.setText(text);
+        const QPoint at = centreInWindow(list->lineEdit());
+        const QPlatformDragQtResponse response = QWindowSystemInterface::handleDrag(
+            form.windowHandle(), &dragged, at, Qt::CopyAction | Qt::MoveAction, Qt::LeftButton, {});
+        QVERIFY(!response.isAccepted());
+        QWindowSystemInterface::handleDrop(form.windowHandle(), &dragged, at,
+                                           Qt::CopyAction | Qt::MoveAction, Qt::LeftButton, {});
+    } else if (how == QLatin1String("insert")) {
+        editable->insertText(3, text);
+    } else {
+        editable->replaceText(0, static_cast<int>(shown.size()), text);
+    }
 
     QTRY_COMPARE(list->currentText(), shown);
     QCOMPARE(list->lineEdit()->cursorPosition(), caret);

@@ -102,6 +102,13 @@ def main(program):
         entries = [[item.name for part in children(lst) for item in children(part)] for lst in lists]
         check(all(len(e) == 4 and lst.name == e[0] for lst, e in zip(lists, entries)),
               "each list offers four entries and shows its first")
+        # Assistive technology may offer to edit a list's text; the list keeps what it shows.
+        field = next(c for c in children(lists[0]) if c.getRoleName() == "text")
+        shown = field.queryText().getText(0, -1)
+        field.queryEditableText().insertText(0, "Dark", 4)
+        wait_for("the first list to refuse text written into it",
+                 lambda: field.queryText().getText(0, -1) == shown, timeout=5)
+        check(shown == entries[0][0], "an edit through the accessibility interface is refused")
         # The focus starts in the first list: four answers of 4 points, six unanswered.
         for question in range(4):
             xdotool("key", "--delay", "30", "Down", "Down", "Down", "Down")
