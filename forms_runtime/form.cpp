@@ -229,6 +229,8 @@ void Form::mouseMoveEvent(QMouseEvent* event)
 
 void Form::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The second press of a double click arrives as this event alone; a drag may start from it.
+    pointer::rememberPress(event->globalPosition().toPoint());
     // Reached only on the free surface: labels and lists keep their own double clicks.
     if (event->button() == Qt::LeftButton) {
         emit doubleClicked();

@@ -97,8 +97,10 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
 
 void Label::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double click is a double click, not another press and click.
+    // The second press of a double click is a double click, not another press and click;
+    // still, a drag may start from it.
     event->accept();
+    pointer::rememberPress(event->globalPosition().toPoint());
     m_clickArmed = false;
     emit doubleClicked();
 }

@@ -4,9 +4,9 @@
 
 namespace forms::pointer {
 
-// Where the last mouse button went down on a form or a label, in screen pixels. A window
-// drag starts from there, so the window keeps its place under the pointer from the press
-// on, on every platform.
+// Where the last mouse button went down on a form or a label, in screen pixels, the second
+// press of a double click included. A window drag starts from there, so the window keeps its
+// place under the pointer from the press on, on every platform.
 void rememberPress(QPoint global);
 QPoint lastPressPosition();
 

@@ -117,6 +117,17 @@ public:
         }
     }
 
+    // The two presses of a double click, the second a little off the first and kept down, so
+    // that a drag can start from it. QTest's own double click releases at once.
+    static void doublePressAndHold(QWindow* window, QPoint first, QPoint second)
+    {
+        sendMouse(window, first, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+        sendMouse(window, first, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+        // Within the double-click interval of the first press, unlike QTest's next press.
+        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
+        sendMouse(window, second, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+    }
+
     // A left click on a control (at its centre unless told) with nothing processed in between
     // or after, so that what the click did can be seen before any timer ticks.
     static void clickAtOnce(const QWidget* control, std::optional<QPoint> spot = std::nullopt)

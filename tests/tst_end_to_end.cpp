@@ -236,13 +236,17 @@ private slots:
     void draggingMovesTheWindow_data()
     {
         QTest::addColumn<QPoint>("grip");
-        QTest::newRow("caption bar") << QPoint(100, 15);
-        QTest::newRow("bare surface") << QPoint(10, 560);
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("caption bar") << QPoint(100, 15) << false;
+        QTest::newRow("bare surface") << QPoint(10, 560) << false;
+        QTest::newRow("caption bar, second press of a double click") << QPoint(100, 15) << true;
+        QTest::newRow("bare surface, second press of a double click") << QPoint(10, 560) << true;
     }
 
     void draggingMovesTheWindow()
     {
         QFETCH(QPoint, grip);
+        QFETCH(bool, doubleClick);
         QWindow* window = program().window();
         const QPoint start = form1().pos();
         const QPoint pressedAt = window->mapToGlobal(grip);
@@ -250,7 +254,15 @@ private slots:
         const auto moveTo = [window](QPoint global) {
             QTest::mouseMove(window, window->mapFromGlobal(global));
         };
-        QTest::mousePress(window, Qt::LeftButton, {}, grip);
+        if (doubleClick) {
+            // The first press a little away from the second, as a hand does.
+            QSignalSpy onTitle(form1().title, &forms::Label::doubleClicked);
+            QSignalSpy onSurface(&form1(), &forms::Form::doubleClicked);
+            ProgramDriver::doublePressAndHold(window, grip - QPoint(3, 2), grip);
+            QCOMPARE(onTitle.count() + onSurface.count(), 1);
+        } else {
+            QTest::mousePress(window, Qt::LeftButton, {}, grip);
+        }
         moveTo(pressedAt + QPoint(10, 5));
         moveTo(pressedAt + QPoint(60, 45));
         QTest::mouseRelease(window, Qt::LeftButton, {},
