@@ -69,6 +69,8 @@ Form::Form(const FormDesign& design)
     setMouseTracking(true);
     if (m_kind == WindowKind::SlideInPanel) {
         setAttribute(Qt::WA_ShowWithoutActivating);
+        // Qt gives the window type only to a window that exists already.
+        create();
         setAttribute(Qt::WA_X11NetWmWindowTypeNotification);
     }
     if (!design.iconFolder.empty()) {
