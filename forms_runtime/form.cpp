@@ -4,6 +4,7 @@
 #include "forms_runtime/label.h"
 #include "forms_runtime/line.h"
 #include "forms_runtime/mouse_buttons.h"
+#include "forms_runtime/owned_window.h"
 #include "forms_runtime/pointer.h"
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
@@ -12,10 +13,12 @@
 
 #include <QCloseEvent>
 #include <QDirIterator>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QWindow>
 #include <algorithm>
 
 namespace forms {
@@ -34,9 +37,9 @@ Qt::WindowFlags flagsFor(WindowKind kind)
         return Qt::Window | Qt::FramelessWindowHint;
     }
     // A notification-style window: the window manager neither places, clamps nor
-    // focuses it, and it takes no taskbar button.
+    // focuses it, and it takes no taskbar button. Its owner keeps it company instead.
     return Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint |
-           Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
+           Qt::WindowDoesNotAcceptFocus;
 }
 
 // Every image in the folder, one per size, so the system picks the sharpest. They are
@@ -100,6 +103,16 @@ void Form::moveToPixels(QPoint topLeft)
     m_left = pixelsToTwips(topLeft.x());
     m_top = pixelsToTwips(topLeft.y());
     move(topLeft);
+}
+
+void Form::belongTo(Form& owner)
+{
+    owner.create();
+    create();
+    windowHandle()->setTransientParent(owner.windowHandle());
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        new OwnedWindow(*this, owner);
+    }
 }
 
 void Form::showModeless()

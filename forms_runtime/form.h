@@ -34,6 +34,8 @@ public:
 
     // Show without arguments: modeless; the first show honours the start-up position.
     void showModeless();
+    // Leaves the screen with the owner, stays on its workspace and stands above it.
+    void belongTo(Form& owner);
     // Follows the pointer during a window drag: the position comes from the screen.
     void moveToPixels(QPoint topLeft);
 

@@ -36,6 +36,11 @@ void FormRegistry::adopt(std::type_index type, Form* form)
 {
     m_forms[type] = form;
     connect(form, &Form::closeRequested, this, [this, form] { onCloseRequested(form); });
+    if (type == m_startupType) {
+        m_startupForm = form;
+    } else if (m_startupForm) {
+        form->belongTo(*m_startupForm);
+    }
     form->load();
 }
 

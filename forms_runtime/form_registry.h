@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <typeindex>
 #include <unordered_map>
 
@@ -40,11 +41,12 @@ public:
         return found == m_forms.end() ? nullptr : static_cast<F*>(found->second.data());
     }
 
-    // Loads and shows the startup form; closing it by any means ends the program.
+    // Loads and shows the startup form; closing it by any means ends the program. Every
+    // other form belongs to it, also those its Load shows.
     template <class F> F& startWith()
     {
+        m_startupType = std::type_index(typeid(F));
         F& startup = form<F>();
-        m_startupForm = &startup;
         startup.showModeless();
         return startup;
     }
@@ -64,6 +66,7 @@ private:
     void onCloseRequested(Form* form);
 
     std::unordered_map<std::type_index, QPointer<Form>> m_forms;
+    std::optional<std::type_index> m_startupType;
     QPointer<Form> m_startupForm;
     bool m_ended = false;
 };

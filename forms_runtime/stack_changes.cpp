@@ -1,0 +1,95 @@
+#include "forms_runtime/stack_changes.h"
+
+#include <QGuiApplication>
+#include <QSocketNotifier>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <xcb/xcb.h>
+// Last: Xlib's macros would clash with Qt's names.
+#include <X11/Xlib.h>
+
+namespace forms {
+
+namespace {
+
+struct FreeEvent
+{
+    void operator()(xcb_generic_event_t* event) const { std::free(event); }
+};
+
+// The window an event is about, when it changes where a top-level window lies.
+std::optional<xcb_window_t> restackedWindow(const xcb_generic_event_t& event)
+{
+    switch (event.response_type & 0x7f) {
+    case XCB_CONFIGURE_NOTIFY:
+        return reinterpret_cast<const xcb_configure_notify_event_t&>(event).window;
+    case XCB_CIRCULATE_NOTIFY:
+        return reinterpret_cast<const xcb_circulate_notify_event_t&>(event).window;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The display Qt opened, which a -display option may have chosen over $DISPLAY.
+const char* displayName()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr && x11->display() != nullptr ? DisplayString(x11->display()) : nullptr;
+}
+
+} // namespace
+
+StackChanges& StackChanges::instance()
+{
+    static auto* changes = new StackChanges();
+    return *changes;
+}
+
+StackChanges::StackChanges() : QObject(qGuiApp)
+{
+    m_connection = xcb_connect(displayName(), nullptr);
+    if (xcb_connection_has_error(m_connection) != 0) {
+        return;
+    }
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(m_connection, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(m_connection);
+    m_notifier =
+        new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &StackChanges::readEvents);
+}
+
+StackChanges::~StackChanges()
+{
+    xcb_disconnect(m_connection);
+}
+
+void StackChanges::addOwnWindow(quint32 window)
+{
+    m_ownWindows.insert(window);
+}
+
+void StackChanges::removeOwnWindow(quint32 window)
+{
+    m_ownWindows.remove(window);
+}
+
+void StackChanges::readEvents()
+{
+    bool foreign = false;
+    while (const std::unique_ptr<xcb_generic_event_t, FreeEvent> event{
+        xcb_poll_for_event(m_connection)}) {
+        const std::optional<xcb_window_t> window = restackedWindow(*event);
+        foreign = foreign || (window && !isOwnWindow(*window));
+    }
+    if (xcb_connection_has_error(m_connection) != 0) {
+        m_notifier->setEnabled(false); // the display has gone; the program ends with it
+    }
+    if (foreign) {
+        emit restacked();
+    }
+}
+
+} // namespace forms
