@@ -3,7 +3,11 @@
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/label.h"
 #include "forms_runtime/screen.h"
+#include "forms_runtime/screen_changes.h"
 #include "forms_runtime/timer.h"
+
+#include <QRectF>
+#include <cmath>
 
 namespace {
 
@@ -30,9 +34,16 @@ SlideInPanel::SlideInPanel(const forms::FormDesign& design,
     // The close label, or a double click where no label covers the panel.
     connect(cmdX, &forms::Label::clicked, this, &SlideInPanel::closedByUser);
     connect(this, &Form::doubleClicked, this, &SlideInPanel::closedByUser);
+    connect(&forms::ScreenChanges::instance(), &forms::ScreenChanges::changed, this,
+            &SlideInPanel::screenChanged);
 }
 
 void SlideInPanel::load()
+{
+    placeBelowScreen();
+}
+
+void SlideInPanel::placeBelowScreen()
 {
     // Just below the screen, 100 twips in from its right edge; Left before Top.
     setLeft(forms::Screen::width() - width() - kRightMargin);
@@ -51,8 +62,7 @@ void SlideInPanel::Timer1_Timer()
 
 void SlideInPanel::Timer2_Timer()
 {
-    const float limit = forms::Screen::height() - height() - kRestAboveBottom;
-    if (limit > top()) {
+    if (restLimit() > top()) {
         Timer1->setEnabled(false);
         // Nothing can start the rise again, so the check has nothing left to watch:
         // stopping it lets a resting panel cost no wake-ups at all.
@@ -63,4 +73,41 @@ void SlideInPanel::Timer2_Timer()
 void SlideInPanel::closedByUser()
 {
     forms::unload(*this);
+}
+
+void SlideInPanel::screenChanged()
+{
+    // A smaller screen must not hide the panel for good: one that would not rest wholly on
+    // the new screen is placed again as at load and rises from there, or, at rest, stands
+    // at once where it would come to rest. One that fits is left alone.
+    if (restsWhollyOnScreen()) {
+        return;
+    }
+    const bool resting = !Timer1->isEnabled();
+    placeBelowScreen();
+    if (resting) {
+        setTop(restingTopFrom(top()));
+    }
+}
+
+float SlideInPanel::restLimit() const
+{
+    return forms::Screen::height() - height() - kRestAboveBottom;
+}
+
+float SlideInPanel::restingTopFrom(float risingTop) const
+{
+    const float limit = restLimit();
+    if (limit > risingTop) {
+        return risingTop;
+    }
+    const float steps = std::floor((risingTop - limit) / kRiseStep) + 1;
+    return risingTop - kRiseStep * steps;
+}
+
+bool SlideInPanel::restsWhollyOnScreen() const
+{
+    const float restingTop = Timer1->isEnabled() ? restingTopFrom(top()) : top();
+    const QRectF screen(0, 0, forms::Screen::width(), forms::Screen::height());
+    return screen.contains(QRectF(left(), restingTop, width(), height()));
 }

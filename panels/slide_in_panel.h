@@ -11,7 +11,8 @@ class Timer;
 
 // A small borderless panel that places itself just below the bottom-right corner of the
 // screen when loaded, rises 50 twips every 10 ms until its bottom edge stands more than
-// 300 twips above the screen's bottom, and rests there until the user closes it.
+// 300 twips above the screen's bottom, and rests there until the user closes it. When
+// the screen changes so that it would not stand wholly on it, it is placed again.
 class SlideInPanel : public forms::Form
 {
     Q_OBJECT
@@ -36,6 +37,15 @@ protected:
 
 private slots:
     void closedByUser();
+    void screenChanged();
+
+private:
+    void placeBelowScreen();
+    // The Top below which the stop check ends the rise on the current screen.
+    float restLimit() const;
+    // Where a panel whose Top is given comes to rest, the check running before each step.
+    float restingTopFrom(float risingTop) const;
+    bool restsWhollyOnScreen() const;
 };
 
 // The caption bar and close label that both panels carry, identical but for the texts.

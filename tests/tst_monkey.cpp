@@ -744,6 +744,9 @@ void Monkey::changeScreenSize()
     }
     ScreenSizeChange::resize(size);
     tallyOne(QStringLiteral("screen changes"));
+    // A panel the new screen would cut is placed again: follow each from where it now is.
+    m_resultTrack.panel.clear();
+    m_welcomeTrack.panel.clear();
 }
 
 void Monkey::calculate()
@@ -920,7 +923,8 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
     if (panel == nullptr) {
         return;
     }
-    // A panel only ever rises, stays at its left, and once at rest stands still for good.
+    // Between screen changes a panel only ever rises, stays at its left, and once at rest
+    // stands still for good.
     QVERIFY2(panel->left() == track.left, name);
     QVERIFY2(panel->top() <= track.lastTop, qPrintable(QStringLiteral("%1 went down from %2 to %3")
                                                            .arg(QLatin1String(name))
@@ -942,6 +946,14 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
                                         .arg(gap)));
             }
         }
+        // Whatever the screen did, a resting panel can be seen whole.
+        QVERIFY2(panel->top() >= 0 && panel->left() >= 0 &&
+                     panel->left() + panel->width() <= forms::Screen::width() &&
+                     panel->top() + panel->height() <= forms::Screen::height(),
+                 qPrintable(QStringLiteral("%1 rests off the screen at (%2, %3)")
+                                .arg(QLatin1String(name))
+                                .arg(panel->left())
+                                .arg(panel->top())));
         QVERIFY2(panel->top() == *track.restingTop,
                  qPrintable(QStringLiteral("%1 moved at rest").arg(QLatin1String(name))));
     }

@@ -58,6 +58,31 @@ float screenHeightTwips()
     return forms::Screen::height();
 }
 
+QPointF placeOf(const SlideInPanel& panel)
+{
+    return QPointF(panel.left(), panel.top());
+}
+
+// A screen change leaves a panel where it is, or places it again as its load does: just
+// below the new screen, 100 twips in from its right edge.
+void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
+{
+    const QPointF placedAgain(forms::Screen::width() - panel.width() - 100, screenHeightTwips());
+    const QPointF now = placeOf(panel);
+    QVERIFY2(now == before || now == placedAgain,
+             qPrintable(QStringLiteral("moved from (%1, %2) to (%3, %4)")
+                            .arg(before.x())
+                            .arg(before.y())
+                            .arg(now.x())
+                            .arg(now.y())));
+}
+
+void verifyStandsWhollyOnTheScreen(const SlideInPanel& panel)
+{
+    const QRectF screen(0, 0, forms::Screen::width(), screenHeightTwips());
+    QVERIFY(screen.contains(QRectF(placeOf(panel), QSizeF(panel.width(), panel.height()))));
+}
+
 // At rest above the screen's bottom edge, by more than the margin, and no higher than
 // the one step that took it past that line.
 void verifyRestsJustAboveTheBottom(const SlideInPanel& panel)
@@ -104,27 +129,80 @@ private slots:
         QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 1920, 1080));
     }
 
-    void restingPanelStaysWhileTheScreenShrinksAndGrows_data() { addPanelRows(); }
+    void screenChangeLeavesEveryPanelWhollyOnTheScreen_data()
+    {
+        QTest::addColumn<PanelPicker>("pick");
+        QTest::addColumn<int>("pairsBefore"); // -1: at rest when the screen changes
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("placedAgain");
+        QTest::addColumn<QPointF>("restingPlace"); // Left, Top in twips
+        const PanelPicker welcome(welcomePanel);
+        const PanelPicker result(resultPanel);
+        // A panel the new screen would cut stands again 100 twips in from the right edge and
+        // rests where the rise ends: the welcome panel 2850 twips, the result panel 5500
+        // twips above the bottom edge. One that fits stays where it is.
+        QTest::newRow("welcome at rest, narrower")
+            << welcome << -1 << QSize(1280, 720) << true << QPointF(16205, 7950);
+        QTest::newRow("welcome at rest, only lower")
+            << welcome << -1 << QSize(1920, 720) << true << QPointF(25805, 7950);
+        QTest::newRow("welcome at rest, smallest")
+            << welcome << -1 << QSize(640, 480) << true << QPointF(6605, 4350);
+        QTest::newRow("welcome at rest, larger")
+            << welcome << -1 << QSize(2560, 1440) << false << QPointF(25805, 13350);
+        QTest::newRow("result at rest, narrower")
+            << result << -1 << QSize(1024, 768) << true << QPointF(12365, 6020);
+        QTest::newRow("result at rest, smaller")
+            << result << -1 << QSize(800, 600) << true << QPointF(9005, 3500);
+        QTest::newRow("result at rest, taller")
+            << result << -1 << QSize(1920, 1200) << false << QPointF(25805, 10700);
+        QTest::newRow("welcome rising, narrower")
+            << welcome << 20 << QSize(1280, 720) << true << QPointF(16205, 7950);
+        QTest::newRow("welcome rising, larger")
+            << welcome << 20 << QSize(2560, 1440) << false << QPointF(25805, 15200);
+        QTest::newRow("welcome rising, only lower")
+            << welcome << 20 << QSize(1920, 720) << false << QPointF(25805, 7950);
+        QTest::newRow("result just loaded, smallest")
+            << result << 0 << QSize(640, 480) << true << QPointF(6605, 1700);
+        QTest::newRow("result just loaded, taller")
+            << result << 0 << QSize(1920, 1200) << false << QPointF(25805, 12500);
+        QTest::newRow("result rising, narrower")
+            << result << 60 << QSize(1024, 768) << true << QPointF(12365, 6020);
+        QTest::newRow("result rising, larger")
+            << result << 60 << QSize(2560, 1440) << false << QPointF(25805, 13200);
+    }
 
-    void restingPanelStaysWhileTheScreenShrinksAndGrows()
+    void screenChangeLeavesEveryPanelWhollyOnTheScreen()
     {
         QFETCH(PanelPicker, pick);
+        QFETCH(int, pairsBefore);
+        QFETCH(QSize, screen);
+        QFETCH(bool, placedAgain);
+        QFETCH(QPointF, restingPlace);
         SlideInPanel* panel = pick(program());
-        riseUntilRest(*panel);
-        const float restingTop = panel->top();
-        const QPoint restingPos = panel->pos();
+        if (pairsBefore < 0) {
+            riseUntilRest(*panel);
+        } else {
+            tick(*panel, pairsBefore);
+        }
+        const bool rising = panel->Timer1->isEnabled();
+        const QPointF before = placeOf(*panel);
 
         ScreenSizeChange change;
-        for (const QSize size : {QSize(1280, 720), QSize(800, 600), QSize(2560, 1440),
-                                 QSize(3840, 2160), QSize(1024, 768), QSize(1920, 1080)}) {
-            change.resize(size);
-            tick(*panel, 3);
-            QTest::qWait(30);
-            QCOMPARE(panel->top(), restingTop);
-            QCOMPARE(panel->pos(), restingPos);
-            QVERIFY(!panel->Timer1->isEnabled());
-            QVERIFY(!panel->Timer1->isRunning());
-        }
+        change.resize(screen);
+        const QPointF belowTheNewScreen(restingPlace.x(), screen.height() * 15.0);
+        QCOMPARE(placeOf(*panel), !placedAgain ? before
+                                  : rising     ? belowTheNewScreen
+                                               : restingPlace);
+        QCOMPARE(panel->Timer1->isEnabled(), rising);
+        riseUntilRest(*panel);
+        QCOMPARE(placeOf(*panel), restingPlace);
+        QCOMPARE(panel->pos(), (restingPlace / 15.0).toPoint());
+
+        // A growing screen moves nothing, and nothing starts the rise again.
+        change.resize(QSize(3840, 2160));
+        tick(*panel, 3);
+        QCOMPARE(placeOf(*panel), restingPlace);
+        QVERIFY(!panel->Timer1->isRunning());
     }
 
     void risingPanelRestsAboveTheNewBottomEdge_data()
@@ -155,19 +233,22 @@ private slots:
         QVERIFY(panel->Timer1->isEnabled());
         const float topBefore = panel->top();
 
+        const QPointF before = placeOf(*panel);
+
         ScreenSizeChange change;
         change.resize(screen);
-        QCOMPARE(panel->top(), topBefore);
+        verifyStaysOrIsPlacedAgain(*panel, before);
+        const bool stayed = placeOf(*panel) == before;
         riseUntilRest(*panel);
         const float restLine =
             screenHeightTwips() - panel->height() - SlideInPanel::kRestAboveBottom;
-        if (topBefore < restLine) {
+        if (stayed && topBefore < restLine) {
             // Already clear of the new bottom edge: it stops where it stands.
             QCOMPARE(panel->top(), topBefore);
         } else {
             verifyRestsJustAboveTheBottom(*panel);
         }
-        QVERIFY(!panel->Timer1->isEnabled());
+        verifyStandsWhollyOnTheScreen(*panel);
     }
 
     void risingPanelFollowsTheScreenOnItsOwnTimers_data() { addPanelRows(); }
@@ -201,14 +282,15 @@ private slots:
             if (!panel->Timer1->isEnabled()) {
                 break;
             }
-            const float top = panel->top();
+            const QPointF before = placeOf(*panel);
             change.resize(sizes[next++ % 3]);
-            QCOMPARE(panel->top(), top);
+            verifyStaysOrIsPlacedAgain(*panel, before);
             QVERIFY(next < 1000);
         }
         const float bottomGap = screenHeightTwips() - (panel->top() + panel->height());
         QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
                  qPrintable(QString::number(bottomGap)));
+        verifyStandsWhollyOnTheScreen(*panel);
     }
 
     void closingMidRiseStopsItAndTheNextShowRisesAnew_data()
