@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/form_registry.h"
+#include "forms_runtime/single_instance.h"
 #include "questionnaire_window/form1.h"
 
 #include <QApplication>
@@ -37,6 +38,10 @@ int main(int argc, char* argv[])
     forms::registerEmbeddedFonts();
 
     forms::FormRegistry forms;
+    const forms::SingleInstance instance(forms);
+    if (instance.handedOver()) {
+        return EXIT_SUCCESS;
+    }
     forms.startWith<Form1>();
     return QApplication::exec();
 }

@@ -79,6 +79,14 @@ void FormRegistry::end()
     emit programEnded();
 }
 
+void FormRegistry::bringStartupFormForward()
+{
+    if (m_startupForm) {
+        m_startupForm->setWindowState(m_startupForm->windowState() & ~Qt::WindowMinimized);
+        m_startupForm->showModeless();
+    }
+}
+
 void FormRegistry::onCloseRequested(Form* form)
 {
     if (form == m_startupForm) {

@@ -51,6 +51,9 @@ public:
         return startup;
     }
 
+    // The program was started again: the startup form comes back from the taskbar and to
+    // the front.
+    void bringStartupFormForward();
     // Safe from inside the form's own handlers: the form goes when control returns.
     void unload(Form& form);
     // Stops the program at once, with every form and no further events.

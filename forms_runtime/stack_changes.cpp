@@ -1,13 +1,13 @@
 #include "forms_runtime/stack_changes.h"
 
+#include "forms_runtime/display_name.h"
+
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <xcb/xcb.h>
-// Last: Xlib's macros would clash with Qt's names.
-#include <X11/Xlib.h>
 
 namespace forms {
 
@@ -31,13 +31,6 @@ std::optional<xcb_window_t> restackedWindow(const xcb_generic_event_t& event)
     }
 }
 
-// The display Qt opened, which a -display option may have chosen over $DISPLAY.
-const char* displayName()
-{
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr && x11->display() != nullptr ? DisplayString(x11->display()) : nullptr;
-}
-
 } // namespace
 
 StackChanges& StackChanges::instance()
@@ -48,7 +41,7 @@ StackChanges& StackChanges::instance()
 
 StackChanges::StackChanges() : QObject(qGuiApp)
 {
-    m_connection = xcb_connect(displayName(), nullptr);
+    m_connection = xcb_connect(displayName().toLocal8Bit().constData(), nullptr);
     if (xcb_connection_has_error(m_connection) != 0) {
         return;
     }

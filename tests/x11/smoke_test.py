@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Starts the real program on an X server and uses it as a person would: looks at it
-through the accessibility tree, types and clicks with xdotool, and ends it with "X".
+through the accessibility tree, types and clicks with xdotool, minimises it, starts it a
+second time, and ends it with "X".
 
 Run inside scripts/with-xvfb --wm -- dbus-run-session -- (a 1920 x 1080 screen)."""
 
@@ -72,6 +73,42 @@ def label(window, name):
     fail(f"no label {name!r} in {window.name!r}")
 
 
+def x_windows(name):
+    """The program's X windows of that title, as xdotool finds them."""
+    found = subprocess.run(["xdotool", "search", "--name", f"^{name}$"], capture_output=True,
+                           text=True).stdout.split()
+    return [int(w) for w in found]
+
+
+def x_info(window):
+    out = subprocess.run(["xwininfo", "-id", str(window)], check=True, capture_output=True,
+                         text=True).stdout
+    field = lambda label: out.split(label + ":")[1].split("\n")[0].strip()
+    return {"x": int(field("Absolute upper-left X")), "y": int(field("Absolute upper-left Y")),
+            "height": int(field("Height")), "mapped": field("Map State") == "IsViewable"}
+
+
+def top_level(window):
+    """The window manager's frame around the window: the root's child that holds it."""
+    while True:
+        out = subprocess.run(["xwininfo", "-tree", "-id", str(window)], check=True,
+                             capture_output=True, text=True).stdout
+        parent = int(out.split("Parent window id: ")[1].split()[0], 16)
+        root = int(out.split("Root window id: ")[1].split()[0], 16)
+        if parent == root:
+            return window
+        window = parent
+
+
+def lies_above(upper, lower):
+    """Whether one window stands above the other in the stack, frames and all."""
+    out = subprocess.run(["xwininfo", "-root", "-children"], check=True, capture_output=True,
+                         text=True).stdout
+    top_first = [int(line.split()[0], 16) for line in out.splitlines()
+                 if line.strip().startswith("0x")]
+    return top_first.index(top_level(upper)) < top_first.index(top_level(lower))
+
+
 def near(actual, expected, slack=1):
     return all(abs(a - e) <= slack for a, e in zip(actual, expected))
 
@@ -97,6 +134,36 @@ def main(program):
         check(xdotool("getwindowfocus", "getwindowname") == "Form1",
               "the questionnaire window keeps the keyboard focus")
 
+        panel_types = subprocess.run(["xprop", "-id", str(x_windows("Form2")[0]),
+                                      "_NET_WM_WINDOW_TYPE"], capture_output=True, text=True)
+        check(panel_types.stdout.split("= ")[1].startswith("_NET_WM_WINDOW_TYPE_NOTIFICATION"),
+              "the panels are typed as notifications")
+
+        # A press on the calculate button released elsewhere shows the result panel and
+        # leaves the welcome panel: both are up.
+        button = label(form1, "Calculate Your Skin Type")
+        xdotool("mousemove", *centre(button))
+        xdotool("mousedown", "1")
+        xdotool("mousemove", centre(button)[0], centre(button)[1] - 200)
+        xdotool("mouseup", "1")
+        resting = {167: (1720, 890), 345: (1720, 713)}
+
+        def panels_at(mapped):
+            panels = [x_info(w) for w in x_windows("Form2")]
+            return len(panels) == 2 and all(
+                p["mapped"] == mapped and (p["x"], p["y"]) == resting[p["height"]]
+                for p in panels)
+
+        wait_for("both panels at rest", lambda: panels_at(True), timeout=10)
+        main_window = x_windows("Form1")[0]
+        xdotool("windowminimize", main_window)
+        wait_for("the panels to leave with the minimised window", lambda: panels_at(False),
+                 timeout=5)
+        check(True, "minimising the questionnaire window takes both panels off the screen")
+        xdotool("windowactivate", main_window)
+        wait_for("the panels to come back", lambda: panels_at(True), timeout=5)
+        check(True, "restoring it brings both back to their places")
+
         lists = [c for c in children(form1) if c.getRoleName() == "combo box"]
         check(len(lists) == 10, "ten answer lists")
         entries = [[item.name for part in children(lst) for item in children(part)] for lst in lists]
@@ -113,7 +180,6 @@ def main(program):
         for question in range(4):
             xdotool("key", "--delay", "30", "Down", "Down", "Down", "Down")
             xdotool("key", "Tab")
-        button = label(form1, "Calculate Your Skin Type")
         xdotool("mousemove", *centre(button))
         xdotool("click", "1")
 
@@ -140,6 +206,22 @@ def main(program):
         wait_for("the window to follow the drag",
                  lambda: near(extents(form1)[:2], (659 + 100, 217 + 50)), timeout=5)
         check(True, "dragging the caption bar moves the window")
+
+        # Another program's window over the questionnaire, then a second start.
+        other = subprocess.Popen(["xmessage", "-geometry", "+700+250", "another program"])
+        try:
+            cover = wait_for("the other window", lambda: x_windows("xmessage"))[0]
+            wait_for("the other window on top", lambda: lies_above(cover, main_window), timeout=5)
+            second = subprocess.run([program], env=env, timeout=20)
+            check(second.returncode == 0, "a second start ends at once")
+            check(x_windows("Form1") == [main_window] and velorin.poll() is None,
+                  "one questionnaire window, of the program already running")
+            wait_for("the running window to come forward", lambda: lies_above(main_window, cover),
+                     timeout=5)
+            check(True, "the running questionnaire window comes forward")
+        finally:
+            other.kill()
+            other.wait()
 
         xdotool("mousemove", *centre(label(form1, "X")))
         xdotool("click", "1")
