@@ -4,9 +4,11 @@
 #include "forms_runtime/form_registry.h"
 
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <algorithm>
+#include <poll.h>
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace forms {
@@ -17,62 +19,90 @@ namespace {
 // machine may keep for a moment.
 constexpr int kAnswerMilliseconds = 3000;
 
-// An abstract socket: nothing on disk to leave behind, whatever ends the program.
-QString socketNameFor(const QString& display)
+// Plain sockets rather than Qt's: the program starts without loading its network
+// library, for the price of a few lines.
+sockaddr_un abstractAddress(const QByteArray& name, socklen_t& length)
 {
-    return QStringLiteral("%1-%2-%3")
-        .arg(QGuiApplication::desktopFileName())
-        .arg(getuid())
-        .arg(display);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    // A leading zero byte puts the name in the abstract namespace, not on disk.
+    const auto size = std::min(static_cast<std::size_t>(name.size()), sizeof(address.sun_path) - 1);
+    std::copy_n(name.constData(), size, address.sun_path + 1);
+    length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + size);
+    return address;
 }
 
 // Another user could have taken the name; only this user's own program is handed over to.
-bool isThisUsersProgram(const QLocalSocket& socket)
+bool isThisUsersProgram(int socket)
 {
     ucred peer{};
     socklen_t size = sizeof(peer);
-    return getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer,
-                      &size) == 0 &&
-           peer.uid == getuid();
+    return getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(FormRegistry& forms)
-    : m_forms(forms), m_socketName(socketNameFor(displayName()))
+    : m_forms(forms), m_address(QStringLiteral("%1-%2-%3")
+                                    .arg(QGuiApplication::desktopFileName())
+                                    .arg(getuid())
+                                    .arg(displayName())
+                                    .toUtf8())
 {
     m_handedOver = askRunningInstance() || !listen();
 }
 
+SingleInstance::~SingleInstance()
+{
+    if (m_listener >= 0) {
+        close(m_listener);
+    }
+}
+
 bool SingleInstance::askRunningInstance() const
 {
-    QLocalSocket socket;
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-    socket.connectToServer(m_socketName);
-    if (!socket.waitForConnected(kAnswerMilliseconds) || !isThisUsersProgram(socket)) {
+    const int caller = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (caller < 0) {
         return false;
     }
-    // Being connected to is the whole request; the running program closes the line.
-    socket.waitForDisconnected(kAnswerMilliseconds);
-    return true;
+    socklen_t length = 0;
+    const sockaddr_un address = abstractAddress(m_address, length);
+    const bool answered =
+        ::connect(caller, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
+        isThisUsersProgram(caller);
+    if (answered) {
+        // Being connected to is the whole request; the running program closes the line.
+        pollfd line{caller, POLLIN, 0};
+        poll(&line, 1, kAnswerMilliseconds);
+    }
+    close(caller);
+    return answered;
 }
 
 bool SingleInstance::listen()
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answerLaterStarts);
-    // Failing, either another start of this user's won the name a moment ago, or another
-    // user holds it: then this program runs on, without hearing of later starts.
-    return m_server->listen(m_socketName) || !askRunningInstance();
+    m_listener = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    socklen_t length = 0;
+    const sockaddr_un address = abstractAddress(m_address, length);
+    if (m_listener < 0 ||
+        bind(m_listener, reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
+        ::listen(m_listener, 4) != 0) {
+        // Either another start of this user's won the name a moment ago, or another user
+        // holds it: then this program runs on, without hearing of later starts.
+        return !askRunningInstance();
+    }
+    m_notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &SingleInstance::answerLaterStart);
+    return true;
 }
 
-void SingleInstance::answerLaterStarts()
+void SingleInstance::answerLaterStart()
 {
-    while (QLocalSocket* caller = m_server->nextPendingConnection()) {
-        caller->disconnectFromServer();
-        caller->deleteLater();
+    const int caller = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
+    if (caller < 0) {
+        return;
     }
+    close(caller);
     m_forms.bringStartupFormForward();
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
-#include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace forms {
 
 class FormRegistry;
 
 // One running program per user and display, as desktop programs have it: a second
-// start asks the running one to come forward and ends. They meet on a local socket
-// named for the user and the display, so programs on other displays never meet.
+// start asks the running one to come forward and ends. They meet on an abstract local
+// socket named for the user and the display, so programs on other displays never meet,
+// and nothing is left on disk however the program ends.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -19,6 +20,9 @@ class SingleInstance : public QObject
 public:
     // Later starts bring the registry's startup form forward.
     explicit SingleInstance(FormRegistry& forms);
+    ~SingleInstance() override;
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Whether another copy runs for this user and display; if so, it has been asked to
     // come forward and this one should end.
@@ -28,11 +32,12 @@ private:
     bool askRunningInstance() const;
     // False when another start of this user's took the name first.
     bool listen();
-    void answerLaterStarts();
+    void answerLaterStart();
 
     FormRegistry& m_forms;
-    QString m_socketName;
-    QLocalServer* m_server = nullptr;
+    QByteArray m_address;
+    int m_listener = -1;
+    QSocketNotifier* m_notifier = nullptr;
     bool m_handedOver = false;
 };
 
