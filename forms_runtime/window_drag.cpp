@@ -6,14 +6,71 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QWindow>
+#include <cstdlib>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <xcb/xcb.h>
 
 namespace forms {
 
 namespace {
 
-// On X11 the window follows the pointer itself: the system move is missing without a
-// window manager and unreliable under some. Moves are taken before any control sees them.
+template <class Reply> using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_connection_t* x11Connection()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootOf(xcb_connection_t* connection)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name)
+{
+    const Owned<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()),
+            nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// XWayland names its screens XWAYLAND0, XWAYLAND1 and so on.
+bool onXWayland()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr && screen->name().startsWith(QLatin1String("XWAYLAND"));
+}
+
+// Whether the window manager announces the move that _NET_WM_MOVERESIZE asks of it.
+bool windowManagerMoves(xcb_connection_t* connection, xcb_atom_t moveResize)
+{
+    const Owned<xcb_get_property_reply_t> supported(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, rootOf(connection),
+                                                atomNamed(connection, "_NET_SUPPORTED"),
+                                                XCB_ATOM_ATOM, 0, 1024),
+                               nullptr),
+        &std::free);
+    if (!supported || supported->format != 32) {
+        return false;
+    }
+    const std::span<const xcb_atom_t> atoms(
+        static_cast<const xcb_atom_t*>(xcb_get_property_value(supported.get())),
+        static_cast<std::size_t>(xcb_get_property_value_length(supported.get())) /
+            sizeof(xcb_atom_t));
+    return std::ranges::find(atoms, moveResize) != atoms.end();
+}
+
+// Where no window manager moves the window, it follows the pointer itself. Moves are
+// taken before any control sees them.
 class PointerFollower : public QObject
 {
 public:
@@ -70,17 +127,105 @@ private:
     QPoint m_offset;
 };
 
+// The window manager's own move, asked for once per press. It has the pointer until the
+// button goes up; when the pointer comes back, Qt may make up a move with the button
+// still down, which must not start a second move that no release would end.
+class SystemMove : public QObject
+{
+public:
+    static SystemMove& instance()
+    {
+        static auto* move = new SystemMove(qApp);
+        return *move;
+    }
+
+    using QObject::QObject;
+
+    // Whether this session moves windows for the program, and exactly.
+    static bool isOffered()
+    {
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+            return true;
+        }
+        // Through XWayland the compositor places the windows: the program's own moves
+        // arrive late or not at all. On X11 proper they are exact, and no window
+        // manager's edge snapping gets in the way.
+        static const bool offered = onXWayland() && x11Connection() != nullptr &&
+                                    windowManagerMoves(x11Connection(), moveResizeAtom());
+        return offered;
+    }
+
+    void start(Form& form)
+    {
+        if (m_moving) {
+            return;
+        }
+        m_moving = true;
+        qApp->installEventFilter(this);
+        if (x11Connection() != nullptr) {
+            askFromPress(form);
+        } else if (QWindow* window = form.windowHandle()) {
+            window->startSystemMove();
+        }
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease ||
+            event->type() == QEvent::MouseButtonPress) {
+            m_moving = false;
+            qApp->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    static xcb_atom_t moveResizeAtom()
+    {
+        static const xcb_atom_t atom = atomNamed(x11Connection(), "_NET_WM_MOVERESIZE");
+        return atom;
+    }
+
+    // From where the button went down, not from where the pointer is now: the window
+    // keeps its place under the pointer as it was pressed.
+    static void askFromPress(Form& form)
+    {
+        constexpr uint32_t kMove = 8;
+        constexpr uint32_t kLeftButton = 1;
+        constexpr uint32_t kFromApplication = 1;
+        xcb_connection_t* connection = x11Connection();
+        const QPoint press = pointer::lastPressPosition();
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = static_cast<xcb_window_t>(form.winId());
+        message.type = moveResizeAtom();
+        message.data.data32[0] = static_cast<uint32_t>(press.x());
+        message.data.data32[1] = static_cast<uint32_t>(press.y());
+        message.data.data32[2] = kMove;
+        message.data.data32[3] = kLeftButton;
+        message.data.data32[4] = kFromApplication;
+        // The press's implicit grab goes, so that the window manager can take the pointer.
+        xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+        xcb_send_event(connection, 0, rootOf(connection),
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+        xcb_flush(connection);
+    }
+
+    bool m_moving = false;
+};
+
 } // namespace
 
 void dragWindow(Form& form)
 {
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        if (QWindow* window = form.windowHandle()) {
-            window->startSystemMove();
-        }
-        return;
+    if (SystemMove::isOffered()) {
+        SystemMove::instance().start(form);
+    } else {
+        PointerFollower::instance().start(form);
     }
-    PointerFollower::instance().start(form);
 }
 
 } // namespace forms
