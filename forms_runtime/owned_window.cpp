@@ -1,33 +1,20 @@
 #include "forms_runtime/owned_window.h"
 
 #include "forms_runtime/stack_changes.h"
+#include "forms_runtime/x11.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 #include <span>
-#include <xcb/xcb.h>
 
 namespace forms {
 
 namespace {
 
-struct FreeReply
-{
-    void operator()(void* reply) const { std::free(reply); }
-};
-
-using TreeReply = std::unique_ptr<xcb_query_tree_reply_t, FreeReply>;
-
-xcb_connection_t* x11Connection()
-{
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
+using TreeReply = x11::Owned<xcb_query_tree_reply_t>;
 
 TreeReply treeOf(xcb_connection_t* connection, xcb_window_t window)
 {
@@ -124,7 +111,7 @@ bool OwnedWindow::ownerShown() const
 
 void OwnedWindow::followOwner()
 {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = x11::connection();
     if (connection == nullptr || !m_owner || !m_owned.isVisible() ||
         m_ownerWasShown == ownerShown()) {
         return;
@@ -142,7 +129,7 @@ void OwnedWindow::followOwner()
 
 void OwnedWindow::keepAboveOwner()
 {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = x11::connection();
     if (connection == nullptr || !m_owner || !m_owned.isVisible() || !ownerShown()) {
         return;
     }

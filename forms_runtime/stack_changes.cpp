@@ -1,22 +1,15 @@
 #include "forms_runtime/stack_changes.h"
 
 #include "forms_runtime/display_name.h"
+#include "forms_runtime/x11.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
-#include <cstdlib>
-#include <memory>
 #include <optional>
-#include <xcb/xcb.h>
 
 namespace forms {
 
 namespace {
-
-struct FreeEvent
-{
-    void operator()(xcb_generic_event_t* event) const { std::free(event); }
-};
 
 // The window an event is about, when it changes where a top-level window lies.
 std::optional<xcb_window_t> restackedWindow(const xcb_generic_event_t& event)
@@ -72,8 +65,7 @@ void StackChanges::removeOwnWindow(quint32 window)
 void StackChanges::readEvents()
 {
     bool foreign = false;
-    while (const std::unique_ptr<xcb_generic_event_t, FreeEvent> event{
-        xcb_poll_for_event(m_connection)}) {
+    while (const x11::Owned<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
         const std::optional<xcb_window_t> window = restackedWindow(*event);
         foreign = foreign || (window && !isOwnWindow(*window));
     }

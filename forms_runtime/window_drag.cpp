@@ -2,29 +2,22 @@
 
 #include "forms_runtime/form.h"
 #include "forms_runtime/pointer.h"
+#include "forms_runtime/x11.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
-#include <cstdlib>
-#include <memory>
+#include <algorithm>
 #include <span>
 #include <string_view>
-#include <xcb/xcb.h>
 
 namespace forms {
 
 namespace {
 
-template <class Reply> using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_connection_t* x11Connection()
-{
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
+using x11::Owned;
 
 xcb_window_t rootOf(xcb_connection_t* connection)
 {
@@ -33,12 +26,9 @@ xcb_window_t rootOf(xcb_connection_t* connection)
 
 xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name)
 {
-    const Owned<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()),
-            nullptr),
-        &std::free);
+    const Owned<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()),
+        nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
@@ -52,13 +42,11 @@ bool onXWayland()
 // Whether the window manager announces the move that _NET_WM_MOVERESIZE asks of it.
 bool windowManagerMoves(xcb_connection_t* connection, xcb_atom_t moveResize)
 {
-    const Owned<xcb_get_property_reply_t> supported(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, rootOf(connection),
-                                                atomNamed(connection, "_NET_SUPPORTED"),
-                                                XCB_ATOM_ATOM, 0, 1024),
-                               nullptr),
-        &std::free);
+    const Owned<xcb_get_property_reply_t> supported(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, rootOf(connection), atomNamed(connection, "_NET_SUPPORTED"),
+                         XCB_ATOM_ATOM, 0, 1024),
+        nullptr));
     if (!supported || supported->format != 32) {
         return false;
     }
@@ -150,8 +138,8 @@ public:
         // Through XWayland the compositor places the windows: the program's own moves
         // arrive late or not at all. On X11 proper they are exact, and no window
         // manager's edge snapping gets in the way.
-        static const bool offered = onXWayland() && x11Connection() != nullptr &&
-                                    windowManagerMoves(x11Connection(), moveResizeAtom());
+        static const bool offered = onXWayland() && x11::connection() != nullptr &&
+                                    windowManagerMoves(x11::connection(), moveResizeAtom());
         return offered;
     }
 
@@ -162,7 +150,7 @@ public:
         }
         m_moving = true;
         qApp->installEventFilter(this);
-        if (x11Connection() != nullptr) {
+        if (x11::connection() != nullptr) {
             askFromPress(form);
         } else if (QWindow* window = form.windowHandle()) {
             window->startSystemMove();
@@ -183,7 +171,7 @@ protected:
 private:
     static xcb_atom_t moveResizeAtom()
     {
-        static const xcb_atom_t atom = atomNamed(x11Connection(), "_NET_WM_MOVERESIZE");
+        static const xcb_atom_t atom = atomNamed(x11::connection(), "_NET_WM_MOVERESIZE");
         return atom;
     }
 
@@ -194,7 +182,7 @@ private:
         constexpr uint32_t kMove = 8;
         constexpr uint32_t kLeftButton = 1;
         constexpr uint32_t kFromApplication = 1;
-        xcb_connection_t* connection = x11Connection();
+        xcb_connection_t* connection = x11::connection();
         const QPoint press = pointer::lastPressPosition();
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;

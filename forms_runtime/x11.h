@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdlib>
+#include <memory>
+#include <xcb/xcb.h>
+
+namespace forms::x11 {
+
+// Qt's own connection to the X server; none on other platforms.
+xcb_connection_t* connection();
+
+struct FreeWithC
+{
+    void operator()(void* reply) const { std::free(reply); }
+};
+
+// A reply or an event xcb hands over, freed when it goes.
+template <class T> using Owned = std::unique_ptr<T, FreeWithC>;
+
+} // namespace forms::x11
