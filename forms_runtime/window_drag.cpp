@@ -160,8 +160,10 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
+        // Qt gives the second press of a double click as the double click alone.
         if (event->type() == QEvent::MouseButtonRelease ||
-            event->type() == QEvent::MouseButtonPress) {
+            event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
             m_moving = false;
             qApp->removeEventFilter(this);
         }
