@@ -88,6 +88,7 @@ struct FormDesign
     WindowKind kind;
     StartUpPosition startUpPosition;
     std::string_view iconFolder; // a resource folder of images; empty: no icon of its own
+    std::string_view captionBar; // the label whose caption names the window to assistive tools
 };
 
 } // namespace forms

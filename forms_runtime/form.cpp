@@ -60,7 +60,8 @@ QIcon iconFromFolder(std::string_view folder)
 
 Form::Form(const FormDesign& design)
     : QWidget(nullptr, flagsFor(design.kind)), m_kind(design.kind),
-      m_startUpPosition(design.startUpPosition), m_width(design.width), m_height(design.height)
+      m_startUpPosition(design.startUpPosition), m_width(design.width), m_height(design.height),
+      m_captionBar(design.captionBar)
 {
     setWindowTitle(
         QString::fromLatin1(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
@@ -153,6 +154,9 @@ void Form::buildControls(std::span<const ControlDesign> controls)
         list->raise();
     }
     chainTabOrder();
+    if (const Label* bar = label(m_captionBar)) {
+        setAccessibleName(bar->accessibleName());
+    }
 }
 
 void Form::addControl(const ControlDesign& design)
@@ -163,7 +167,10 @@ void Form::addControl(const ControlDesign& design)
             QWidget* widget = nullptr;
             QString key;
             if constexpr (std::is_same_v<Row, LabelDesign>) {
-                widget = new Label(row, this);
+                auto* label = new Label(row, this);
+                connect(label, &Label::captionChanged, this,
+                        [this, label] { onCaptionChanged(label); });
+                widget = label;
                 key = controlKey(row.name, row.index);
             } else if constexpr (std::is_same_v<Row, ShapeDesign>) {
                 widget = new Shape(row, this);
@@ -188,6 +195,13 @@ void Form::chainTabOrder()
     std::ranges::sort(m_tabOrder, {}, &AnswerList::tabIndex);
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i) {
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+    }
+}
+
+void Form::onCaptionChanged(const Label* changed)
+{
+    if (changed == label(m_captionBar)) {
+        setAccessibleName(changed->accessibleName());
     }
 }
 

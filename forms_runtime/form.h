@@ -70,6 +70,7 @@ private:
     QWidget* control(std::string_view name, int index) const;
     void addControl(const ControlDesign& design);
     void chainTabOrder();
+    void onCaptionChanged(const Label* changed);
     void centreOnScreen();
     void applyPosition();
 
@@ -80,6 +81,7 @@ private:
     float m_width;
     float m_height;
     bool m_shownBefore = false;
+    std::string_view m_captionBar;
     QHash<QString, QWidget*> m_controls;
     QList<AnswerList*> m_tabOrder;
 };

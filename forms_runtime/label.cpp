@@ -38,7 +38,9 @@ void Label::setCaption(const QString& caption)
     QString shown = caption;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setText(shown);
-    setAccessibleName(caption);
+    // Assistive tools read it as one line: no breaks to spell out, no trailing blanks.
+    setAccessibleName(caption.simplified());
+    emit captionChanged();
 }
 
 void Label::setBackColor(Colour colour)

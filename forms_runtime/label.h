@@ -27,6 +27,7 @@ signals:
     void mouseMove(int buttons);
     void clicked();
     void doubleClicked();
+    void captionChanged();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "forms_runtime/message_box.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QString>
 
@@ -11,6 +12,12 @@ void showQuestionMessage(const QString& text, const QString& title)
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(QMessageBox::Question, title, lines, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // Read aloud as one passage, as the labels of the forms are.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            label->setAccessibleName(label->text().simplified());
+        }
+    }
     box.exec();
 }
 

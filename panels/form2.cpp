@@ -11,7 +11,8 @@ constexpr Colour kPointsColour = 0x0080FF; // RGB 255, 128, 0
 constexpr FontSpec kResultFont{"Arial", 9.75f, kBold, 178};
 
 constexpr FormDesign kForm{
-    "Form2", 2895, 5175, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault, {}};
+    "Form2", 2895,   5175, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault,
+    {},      "title"};
 
 // Front to back. Label2 reaches 240 twips past the right edge, where it is cut.
 constexpr ControlDesign kControls[] = {

@@ -7,7 +7,8 @@ using colours::kBlack;
 using colours::kWhite;
 
 constexpr FormDesign kForm{
-    "Form2", 2895, 2505, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault, {}};
+    "Form2", 2895,   2505, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault,
+    {},      "title"};
 
 // Front to back.
 constexpr ControlDesign kControls[] = {

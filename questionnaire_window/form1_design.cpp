@@ -14,7 +14,8 @@ using colours::kBlack;
 using colours::kWhite;
 
 constexpr FormDesign kForm{
-    "Form1", 9015, 9675, kBlack, WindowKind::Main, StartUpPosition::CenterScreen, ":/icons/window"};
+    "Form1",          9015,   9675, kBlack, WindowKind::Main, StartUpPosition::CenterScreen,
+    ":/icons/window", "title"};
 
 constexpr FontSpec kTitleFont{"Tahoma", 14.25f, kBold, 178};
 constexpr FontSpec kButtonFont{"Arial", 14.25f, kBold, 178};

@@ -33,7 +33,8 @@ constexpr FontSpec kFont{"Arial", 8, kRegular, 0};
 
 // 400 x 300 pixels at 15 twips a pixel.
 constexpr FormDesign kTestFormDesign{
-    "Test form", 6000, 4500, colours::kWhite, WindowKind::Main, StartUpPosition::CenterScreen, {}};
+    "Test form", 6000, 4500, colours::kWhite, WindowKind::Main, StartUpPosition::CenterScreen,
+    {},          {}};
 
 const QString kTitleCaption = QStringLiteral("Design caption");
 
