@@ -62,6 +62,7 @@ struct ListDesign
     int tabIndex;
     std::array<std::string_view, 4> entries;
     std::string_view initialText;
+    std::string_view label; // the label of the same index that names it to assistive tools
 };
 
 using ControlDesign = std::variant<LabelDesign, ShapeDesign, LineDesign, ListDesign>;

@@ -154,9 +154,7 @@ void Form::buildControls(std::span<const ControlDesign> controls)
         list->raise();
     }
     chainTabOrder();
-    if (const Label* bar = label(m_captionBar)) {
-        setAccessibleName(bar->accessibleName());
-    }
+    nameListsAndWindow(controls);
 }
 
 void Form::addControl(const ControlDesign& design)
@@ -195,6 +193,18 @@ void Form::chainTabOrder()
     std::ranges::sort(m_tabOrder, {}, &AnswerList::tabIndex);
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i) {
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+    }
+}
+
+void Form::nameListsAndWindow(std::span<const ControlDesign> controls)
+{
+    for (const ControlDesign& design : controls) {
+        if (const auto* row = std::get_if<ListDesign>(&design); row && !row->label.empty()) {
+            label(row->label, row->index)->setBuddy(answerList(row->name, row->index));
+        }
+    }
+    if (const Label* bar = label(m_captionBar)) {
+        setAccessibleName(bar->accessibleName());
     }
 }
 

@@ -70,6 +70,7 @@ private:
     QWidget* control(std::string_view name, int index) const;
     void addControl(const ControlDesign& design);
     void chainTabOrder();
+    void nameListsAndWindow(std::span<const ControlDesign> controls);
     void onCaptionChanged(const Label* changed);
     void centreOnScreen();
     void applyPosition();

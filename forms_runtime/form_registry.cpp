@@ -1,5 +1,7 @@
 #include "forms_runtime/form_registry.h"
 
+#include "forms_runtime/accessible_factory.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -13,6 +15,7 @@ FormRegistry::FormRegistry()
 {
     Q_ASSERT(currentRegistry == nullptr);
     currentRegistry = this;
+    installAccessibleInterfaces();
 }
 
 FormRegistry::~FormRegistry()

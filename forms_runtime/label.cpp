@@ -5,6 +5,7 @@
 #include "forms_runtime/pointer.h"
 #include "forms_runtime/twips.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace forms {
@@ -41,6 +42,17 @@ void Label::setCaption(const QString& caption)
     // Assistive tools read it as one line: no breaks to spell out, no trailing blanks.
     setAccessibleName(caption.simplified());
     emit captionChanged();
+}
+
+void Label::click()
+{
+    emit mouseDown(kLeftButtonAlone);
+    emit clicked();
+}
+
+bool Label::hasClickHandler() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
 }
 
 void Label::setBackColor(Colour colour)

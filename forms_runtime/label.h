@@ -21,6 +21,9 @@ public:
     void setBackColor(Colour colour);
     Colour foreColor() const { return m_foreColor; }
     void setForeColor(Colour colour);
+    // Does what a left click does, the press and then the click: for assistive tools.
+    void click();
+    bool hasClickHandler() const;
 
 signals:
     void mouseDown(int button);

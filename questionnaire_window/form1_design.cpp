@@ -60,7 +60,8 @@ ListDesign answerList(int i)
             kListWidth,       kListHeight,
             kWhite,           kBlack,
             kListFont,        row.listTabIndex,
-            question.answers, assessment::initialText(i)};
+            question.answers, assessment::initialText(i),
+            "question"};
 }
 
 LabelDesign questionLabel(int i)

@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -47,8 +48,8 @@ LabelDesign labelRow(std::string_view name, std::string_view caption, float left
 
 ListDesign listRow(int index, float top, std::array<std::string_view, 4> entries)
 {
-    return {"Answer",        index,           3600,  top,       2250,    330,
-            colours::kWhite, colours::kBlack, kFont, index + 1, entries, entries[0]};
+    return {"Answer",        index, 3600,      top,     2250,       330, colours::kWhite,
+            colours::kBlack, kFont, index + 1, entries, entries[0], {}};
 }
 
 // In pixels: the frame (10, 10, 220 x 80) surrounds the title (20, 20, 260 x 60) but for its
@@ -155,6 +156,9 @@ private slots:
     void listLooksLikeQtsOwnEditableList();
     void writingFromOutsideTheKeyboardChangesNoList_data();
     void writingFromOutsideTheKeyboardChangesNoList();
+
+    void pressActionOnlyWhereAClickIsHandled_data();
+    void pressActionOnlyWhereAClickIsHandled();
 
     void timersFireOnlyWhenEnabledWithAnInterval();
     void queuedKeystrokeReachesItsControlWhereverTheFocusIs();
@@ -662,6 +666,41 @@ void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList()
     QCOMPARE(list->lineEdit()->cursorPosition(), caret);
     QCOMPARE(list->listIndex(), chosen);
     QCOMPARE(changes.count(), 0);
+}
+
+void FormsRuntimeTest::pressActionOnlyWhereAClickIsHandled_data()
+{
+    QTest::addColumn<bool>("handled");
+    QTest::newRow("a label with a click handler") << true;
+    QTest::newRow("a label without one") << false;
+}
+
+void FormsRuntimeTest::pressActionOnlyWhereAClickIsHandled()
+{
+    QFETCH(bool, handled);
+    auto& form = shownForm<MainForm>();
+    Label* button = form.label("Button");
+    QStringList heard;
+    connect(button, &Label::mouseDown, this,
+            [&heard](int state) { heard << QStringLiteral("down %1").arg(state); });
+    if (handled) {
+        connect(button, &Label::clicked, this, [&heard] { heard << QStringLiteral("click"); });
+    }
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+    QAccessibleActionInterface* actions = face->actionInterface();
+    QVERIFY(actions != nullptr);
+
+    QCOMPARE(face->role(), handled ? QAccessible::PushButton : QAccessible::StaticText);
+    QCOMPARE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()), handled);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    // The tool's call returns before anything happens; a modal message would not hold it.
+    QVERIFY(heard.isEmpty());
+
+    const QStringList expected =
+        handled ? QStringList{QStringLiteral("down 1"), QStringLiteral("click")} : QStringList{};
+    QTRY_COMPARE(heard, expected);
+    QCoreApplication::processEvents();
+    QCOMPARE(heard, expected);
 }
 
 void FormsRuntimeTest::timersFireOnlyWhenEnabledWithAnInterval()

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Starts the real program on an X server and uses it as a person would: looks at it
-through the accessibility tree, types and clicks with xdotool, minimises it, starts it a
-second time, and ends it with "X".
+through the accessibility tree, types and clicks with xdotool, presses its buttons as
+assistive tools do, minimises it, starts it a second time, and ends it with "X".
 
 Run inside scripts/with-xvfb --wm -- dbus-run-session -- (a 1920 x 1080 screen)."""
 
@@ -15,6 +15,21 @@ import pyatspi
 SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
 EXPECTED_SKIN_TYPE = "Your Skin Type is II (Light Skinned European)"
+# Each list's question, by the list's first entry.
+QUESTION_OF_LIST = {
+    "Reddish": "What is the natural colour of your skin?",
+    "Bright blue,light grey,light green": "What colour are your eyes?",
+    "red to blond": "What is your natural hair colour?",
+    "Less than 15 minutes":
+        "How long can you stay in the summer sun without suntan lotion before you burn?",
+    "Lots": "How many Freckles do you have?",
+    "Never": "Does your skin usually display a tanning effect immediately after a long sun "
+             "bathing session?",
+    "Hardly or not at all": "Does your skin go brown after a long sunbathing session?",
+    "Yes strongly": "Does your face react to the sun?",
+    "Painfully with blisters and peeling": "How does your skin react to sunburn?",
+    "Always burn": "How does your skin react to long sunbathing sessions?",
+}
 
 
 def fail(message):
@@ -67,8 +82,9 @@ def windows(app, name):
 
 
 def label(window, name):
+    """A label of the window by its text; the clickable ones are push buttons to the tools."""
     for child in children(window):
-        if child.getRoleName() == "label" and child.name == name:
+        if child.getRoleName() in ("label", "push button") and child.name == name:
             return child
     fail(f"no label {name!r} in {window.name!r}")
 
@@ -107,6 +123,21 @@ def lies_above(upper, lower):
     top_first = [int(line.split()[0], 16) for line in out.splitlines()
                  if line.strip().startswith("0x")]
     return top_first.index(top_level(upper)) < top_first.index(top_level(lower))
+def press(accessible):
+    """What a screen reader does to press a button: its press action, no pointer involved."""
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        fail(f"{accessible.name!r} offers no press action, only {names}")
+    action.doAction(names.index("Press"))
+
+
+def labelled_by(accessible):
+    return [target.name for relation in accessible.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+
+
 def descendants(accessible):
     yield accessible
     for child in children(accessible):
@@ -177,6 +208,8 @@ def main(program):
         entries = [[item.name for part in children(lst) for item in children(part)] for lst in lists]
         check(all(len(e) == 4 and lst.name == e[0] for lst, e in zip(lists, entries)),
               "each list offers four entries and shows its first")
+        check(all(labelled_by(lst) == [QUESTION_OF_LIST[e[0]]] for lst, e in zip(lists, entries)),
+              "each list is labelled by its question")
         check(one_line(a.name for a in descendants(app)),
               "no accessible name holds a line break or trailing blank")
         # Assistive technology may offer to edit a list's text; the list keeps what it shows.
@@ -232,6 +265,21 @@ def main(program):
         finally:
             other.kill()
             other.wait()
+        press(label(result, "X"))
+        wait_for("the result panel to close", lambda: not windows(app, "Result"), timeout=10)
+        check(True, "pressing the result panel's X closes it")
+        press(button)
+        result = wait_for("the result panel again", result_panel, timeout=10)
+        check(EXPECTED_SKIN_TYPE in [c.name for c in children(result)],
+              "pressing the calculate button calculates")
+        press(label(form1, "?"))
+        about = wait_for("the about message",
+                         lambda: [w for w in children(app) if w.getRoleName() == "alert"])[0]
+        check(about.name == "Velorin", "pressing ? opens the about message")
+        check(one_line(a.name for a in descendants(about)), "the about message reads as one line")
+        press(next(a for a in descendants(about) if a.name == "OK"))
+        wait_for("the about message to close",
+                 lambda: not [w for w in children(app) if w.getRoleName() == "alert"])
 
         xdotool("mousemove", *centre(label(form1, "X")))
         xdotool("click", "1")
