@@ -1,7 +1,10 @@
 #include "forms_runtime/accessible_factory.h"
 
+#include "forms_runtime/form.h"
 #include "forms_runtime/label.h"
 #include "forms_runtime/label_accessible.h"
+
+#include <QAccessibleWidget>
 
 namespace forms {
 
@@ -11,6 +14,11 @@ QAccessibleInterface* accessibleInterfaceFor(const QString& className, QObject* 
 {
     if (className == QLatin1String(Label::staticMetaObject.className())) {
         return new LabelAccessible(static_cast<Label*>(object));
+    }
+    if (className == QLatin1String(Form::staticMetaObject.className())) {
+        auto* form = static_cast<Form*>(object);
+        return new QAccessibleWidget(form, form->isMainWindow() ? QAccessible::Window
+                                                                : QAccessible::Notification);
     }
     return nullptr;
 }

@@ -2,9 +2,9 @@
 
 namespace forms {
 
-// Gives the runtime's labels their face towards assistive tools: the question labels name
-// their lists, and clickable labels are buttons that can be pressed. Installing twice
-// changes nothing.
+// Gives the runtime's labels and forms their face towards assistive tools: the question
+// labels name their lists, clickable labels can be pressed, the main window is a frame and
+// the panels are notifications. Installing twice changes nothing.
 void installAccessibleInterfaces();
 
 } // namespace forms

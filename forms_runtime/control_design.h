@@ -76,7 +76,7 @@ struct TimerDesign
 
 enum class WindowKind {
     Main,        // a normal top-level window with a taskbar button
-    SlideInPanel // left alone by the window manager, never takes the focus
+    SlideInPanel // left alone by the window manager, never takes the focus; a notification
 };
 
 enum class StartUpPosition { CenterScreen, WindowsDefault };

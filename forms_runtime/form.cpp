@@ -4,6 +4,7 @@
 #include "forms_runtime/label.h"
 #include "forms_runtime/line.h"
 #include "forms_runtime/mouse_buttons.h"
+#include "forms_runtime/notification_announcer.h"
 #include "forms_runtime/owned_window.h"
 #include "forms_runtime/pointer.h"
 #include "forms_runtime/screen.h"
@@ -76,6 +77,7 @@ Form::Form(const FormDesign& design)
         // Qt gives the window type only to a window that exists already.
         create();
         setAttribute(Qt::WA_X11NetWmWindowTypeNotification);
+        m_announcer = new NotificationAnnouncer(this);
     }
     if (!design.iconFolder.empty()) {
         setWindowIcon(iconFromFolder(design.iconFolder));
@@ -213,6 +215,9 @@ void Form::onCaptionChanged(const Label* changed)
     if (changed == label(m_captionBar)) {
         setAccessibleName(changed->accessibleName());
     }
+    if (m_announcer != nullptr) {
+        m_announcer->textsChanged();
+    }
 }
 
 void Form::addTimers(std::span<const TimerDesign> timers)
@@ -273,6 +278,14 @@ void Form::mouseDoubleClickEvent(QMouseEvent* event)
     // Reached only on the free surface: labels and lists keep their own double clicks.
     if (event->button() == Qt::LeftButton) {
         emit doubleClicked();
+    }
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_announcer != nullptr) {
+        m_announcer->windowShown();
     }
 }
 

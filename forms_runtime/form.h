@@ -11,6 +11,7 @@ namespace forms {
 class AnswerList;
 class Label;
 class Line;
+class NotificationAnnouncer;
 class Shape;
 class Timer;
 
@@ -62,6 +63,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -83,6 +85,7 @@ private:
     float m_height;
     bool m_shownBefore = false;
     std::string_view m_captionBar;
+    NotificationAnnouncer* m_announcer = nullptr;
     QHash<QString, QWidget*> m_controls;
     QList<AnswerList*> m_tabOrder;
 };

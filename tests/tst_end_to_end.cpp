@@ -2,11 +2,16 @@
 #include "forms_runtime/fonts.h"
 #include "program_driver.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
 #include <array>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
 
 using Positions = std::array<assessment::AnswerPosition, assessment::kQuestionCount>;
@@ -37,6 +42,40 @@ void verifyDesignCaptions(Form2* panel)
     QCOMPARE(panel->Label2->caption(), QStringLiteral("Skin Type is  "));
     QCOMPARE(panel->Label3->caption(), QStringLiteral("Advice"));
 }
+
+// What an assistive tool reads when the result panel announces itself: its points line,
+// read once the handler that announced it has returned.
+QStringList heard;
+
+void hearAnnouncement(QAccessibleEvent* event)
+{
+    auto* panel = qobject_cast<Form2*>(event->object());
+    if (event->type() == QAccessible::ObjectShow && panel != nullptr) {
+        QMetaObject::invokeMethod(
+            panel, [panel] { heard << panel->Label1->caption(); }, Qt::QueuedConnection);
+    }
+}
+
+// Assistive tools listening while it lives: accessibility is on and every announcement heard.
+class ToolsListening
+{
+public:
+    ToolsListening() : m_previous(QAccessible::installUpdateHandler(hearAnnouncement))
+    {
+        heard.clear();
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+    ~ToolsListening()
+    {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(m_previous);
+    }
+    ToolsListening(const ToolsListening&) = delete;
+    ToolsListening& operator=(const ToolsListening&) = delete;
+
+private:
+    QAccessible::UpdateHandler m_previous;
+};
 
 } // namespace
 
@@ -376,6 +415,37 @@ private slots:
         QVERIFY(lines[2].startsWith(QStringLiteral("you can contact me via <")));
         QVERIFY(lines[2].endsWith(QStringLiteral("> ")));
         QVERIFY(!program().registry().hasEnded());
+    }
+
+    void resultIsAnnouncedOnceItsTextsAreWritten_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("press action") << "action" << QStringList{"Your Point is 10"};
+        // The press shows the panel; the click, a moment later, fills it.
+        QTest::newRow("mouse") << "mouse" << QStringList{"Your Point= ", "Your Point is 10"};
+    }
+
+    void resultIsAnnouncedOnceItsTextsAreWritten()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, expected);
+        ToolsListening tools;
+
+        if (how == QLatin1String("action")) {
+            QAccessible::queryAccessibleInterface(form1().Label1)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        } else {
+            program().press(form1().Label1);
+            QCoreApplication::processEvents();
+            QTest::mouseRelease(program().window(), Qt::LeftButton, {},
+                                ProgramDriver::centreOf(form1().Label1));
+        }
+
+        QTRY_COMPARE(heard, expected);
+        QCoreApplication::processEvents();
+        QCOMPARE(heard, expected);
     }
 
     void closeLabelEndsTheProgramWithEveryPanel()
