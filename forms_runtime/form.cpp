@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWindow>
@@ -278,6 +279,13 @@ void Form::mouseDoubleClickEvent(QMouseEvent* event)
     // Reached only on the free surface: labels and lists keep their own double clicks.
     if (event->button() == Qt::LeftButton) {
         emit doubleClicked();
+    }
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat()) {
+        emit keyDown(event->key(), event->modifiers());
     }
 }
 

@@ -51,6 +51,8 @@ signals:
     void mouseDown(int button);
     void mouseMove(int buttons);
     void doubleClicked();
+    // A key that the control with the focus declined; a key held down raises it once.
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
     void closeRequested();
 
 protected:
@@ -63,6 +65,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -79,6 +79,12 @@ template <class F> F& form()
     return FormRegistry::current().form<F>();
 }
 
+// The form if it is loaded, else nullptr; never loads it.
+template <class F> F* loadedForm()
+{
+    return FormRegistry::current().loadedForm<F>();
+}
+
 template <class F> void show()
 {
     form<F>().showModeless();

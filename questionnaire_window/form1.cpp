@@ -41,6 +41,7 @@ Form1::Form1() : Form(form1_design::form())
         connect(Combo1[i], &forms::AnswerList::change, this, [this, i] { Combo1_Change(i); });
     }
     connect(this, &Form::mouseMove, this, &Form1::Form_MouseMove);
+    connect(this, &Form::keyDown, this, &Form1::Form_KeyDown);
     connect(title, &forms::Label::mouseMove, this, &Form1::title_MouseMove);
     connect(Label1, &forms::Label::mouseMove, this, &Form1::Label1_MouseMove);
     connect(Label1, &forms::Label::mouseDown, this, &Form1::Label1_MouseDown);
@@ -69,6 +70,30 @@ void Form1::Form_MouseMove(int buttons)
         }
     });
     forms::ignoringFailure([&] { setButtonNormal(); });
+}
+
+void Form1::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    // Enter on the keypad carries the keypad modifier; it is the same key to the user.
+    modifiers &= ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier) {
+        switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            calculateFromKeyboard();
+            break;
+        case Qt::Key_Escape:
+            closeFrontPanel();
+            break;
+        case Qt::Key_F1:
+            about_Click();
+            break;
+        default:
+            break;
+        }
+    } else if (modifiers == Qt::ControlModifier && key == Qt::Key_Q) {
+        cmdX_Click();
+    }
 }
 
 void Form1::title_MouseMove(int buttons)
@@ -126,6 +151,26 @@ void Form1::about_Click()
 void Form1::cmdX_Click()
 {
     forms::end();
+}
+
+void Form1::calculateFromKeyboard()
+{
+    // What a click on the calculate button does, its colours aside. The result is written
+    // before the panel shows, so the panel is announced with its texts.
+    Label1_Click();
+    forms::show<Form2>();
+}
+
+void Form1::closeFrontPanel()
+{
+    // The result panel stands in front of the welcome panel; a hidden panel is left alone.
+    for (SlideInPanel* panel : {static_cast<SlideInPanel*>(forms::loadedForm<Form2>()),
+                                static_cast<SlideInPanel*>(forms::loadedForm<Welcome>())}) {
+        if (panel != nullptr && panel->isVisible()) {
+            forms::unload(*panel);
+            return;
+        }
+    }
 }
 
 void Form1::setButtonNormal()

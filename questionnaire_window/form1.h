@@ -34,6 +34,7 @@ protected:
 
 private slots:
     void Form_MouseMove(int buttons);
+    void Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void title_MouseMove(int buttons);
     void Label1_MouseMove(int buttons);
     void Label1_MouseDown(int button);
@@ -45,4 +46,6 @@ private slots:
 private:
     void setButtonNormal();
     void setButtonHover();
+    void calculateFromKeyboard();
+    void closeFrontPanel();
 };

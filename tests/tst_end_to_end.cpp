@@ -89,6 +89,24 @@ class EndToEndTest : public ProgramTestCase
         QCOMPARE(form1().Shape1->borderColor(), frame);
     }
 
+    // A key as the keyboard sends it: to the window with the focus, an open drop-down's
+    // included, which hands it to its focus widget.
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
+    }
+
+    // Counts the typing guard's work on every list.
+    void countEdits()
+    {
+        m_edits = 0;
+        for (forms::AnswerList* list : form1().Combo1) {
+            connect(list, &forms::AnswerList::change, this, [this] { ++m_edits; });
+        }
+    }
+
+    int m_edits = 0;
+
 private slots:
     void startsWithTheWelcomePanelAndTheFocusInTheFirstList()
     {
@@ -417,10 +435,93 @@ private slots:
         QVERIFY(!program().registry().hasEnded());
     }
 
+    void keysAloneReachAResult_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
+        QTest::newRow("Enter on the keypad")
+            << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    }
+
+    void keysAloneReachAResult()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        // The last entries of the first two lists: four points each, one for each list left.
+        program().chooseByArrowKeys(0, 3);
+        program().chooseByArrowKeys(1, 3);
+        countEdits();
+
+        pressKey(key, modifiers);
+
+        Form2* panel = program().resultPanel();
+        QVERIFY(panel != nullptr && panel->isVisible());
+        QCOMPARE(panel->Label1->caption(), QStringLiteral("Your Point is 16"));
+        QCOMPARE(panel->Label2->caption(),
+                 QStringLiteral("Your Skin Type is II (Light Skinned European) "));
+        QVERIFY(!program().welcomePanel()->isVisible());
+        verifyButtonColours(kNormalBack, kAccent);
+        QCOMPARE(m_edits, 0);
+        QCOMPARE(QApplication::focusWidget(), form1().Combo1[1]);
+    }
+
+    void keysInAnOpenDropDownStayThere_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("Return picks the entry") << Qt::Key_Return << 2;
+        QTest::newRow("Escape leaves the choice") << Qt::Key_Escape << 1;
+    }
+
+    void keysInAnOpenDropDownStayThere()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(int, chosen);
+        forms::AnswerList* list = form1().Combo1[0];
+        program().chooseByArrowKeys(0, 1);
+        pressKey(Qt::Key_F4);
+        QTRY_VERIFY(list->view()->isVisible());
+        pressKey(Qt::Key_Down);
+
+        pressKey(key);
+
+        QTRY_VERIFY(!list->view()->isVisible());
+        QCOMPARE(list->listIndex(), chosen);
+        QVERIFY(program().resultPanel() == nullptr);
+        QVERIFY(program().welcomePanel()->isVisible());
+    }
+
+    void escapeClosesTheFrontPanel_data()
+    {
+        QTest::addColumn<bool>("calculateFirst");
+        QTest::newRow("the result, in front of the hidden welcome") << true;
+        QTest::newRow("the welcome, alone") << false;
+    }
+
+    void escapeClosesTheFrontPanel()
+    {
+        QFETCH(bool, calculateFirst);
+        if (calculateFirst) {
+            pressKey(Qt::Key_Return);
+        }
+        countEdits();
+
+        pressKey(Qt::Key_Escape);
+
+        QVERIFY(program().resultPanel() == nullptr);
+        // A hidden welcome panel is not in front; it stays as the calculation left it.
+        QCOMPARE(program().welcomePanel() != nullptr, calculateFirst);
+        QCOMPARE(m_edits, 0);
+    }
+
     void resultIsAnnouncedOnceItsTextsAreWritten_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QStringList>("expected");
+        // Once as the panel shows, once as it is filled again.
+        QTest::newRow("Return twice")
+            << "Return" << QStringList{"Your Point is 10", "Your Point is 10"};
         QTest::newRow("press action") << "action" << QStringList{"Your Point is 10"};
         // The press shows the panel; the click, a moment later, fills it.
         QTest::newRow("mouse") << "mouse" << QStringList{"Your Point= ", "Your Point is 10"};
@@ -432,7 +533,11 @@ private slots:
         QFETCH(QStringList, expected);
         ToolsListening tools;
 
-        if (how == QLatin1String("action")) {
+        if (how == QLatin1String("Return")) {
+            pressKey(Qt::Key_Return);
+            QCoreApplication::processEvents();
+            pressKey(Qt::Key_Return);
+        } else if (how == QLatin1String("action")) {
             QAccessible::queryAccessibleInterface(form1().Label1)
                 ->actionInterface()
                 ->doAction(QAccessibleActionInterface::pressAction());
@@ -446,6 +551,21 @@ private slots:
         QTRY_COMPARE(heard, expected);
         QCoreApplication::processEvents();
         QCOMPARE(heard, expected);
+    }
+
+    void f1OpensTheAboutMessage()
+    {
+        int shown = 0;
+        QTimer::singleShot(0, &form1(), [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++shown;
+                box->accept();
+            }
+        });
+        countEdits();
+        pressKey(Qt::Key_F1);
+        QCOMPARE(shown, 1);
+        QCOMPARE(m_edits, 0);
     }
 
     void closeLabelEndsTheProgramWithEveryPanel()

@@ -14,6 +14,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
@@ -156,6 +157,8 @@ private slots:
     void listLooksLikeQtsOwnEditableList();
     void writingFromOutsideTheKeyboardChangesNoList_data();
     void writingFromOutsideTheKeyboardChangesNoList();
+    void listLeavesConfirmAndCancelToItsForm_data();
+    void listLeavesConfirmAndCancelToItsForm();
 
     void pressActionOnlyWhereAClickIsHandled_data();
     void pressActionOnlyWhereAClickIsHandled();
@@ -666,6 +669,42 @@ void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList()
     QCOMPARE(list->lineEdit()->cursorPosition(), caret);
     QCOMPARE(list->listIndex(), chosen);
     QCOMPARE(changes.count(), 0);
+}
+
+void FormsRuntimeTest::listLeavesConfirmAndCancelToItsForm_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<bool>("reachesForm");
+    QTest::newRow("Return") << int(Qt::Key_Return) << false << true;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << false << true;
+    QTest::newRow("Return held down") << int(Qt::Key_Return) << true << false;
+    QTest::newRow("a letter, typed into the list") << int(Qt::Key_A) << false << false;
+}
+
+void FormsRuntimeTest::listLeavesConfirmAndCancelToItsForm()
+{
+    QFETCH(int, key);
+    QFETCH(bool, autoRepeat);
+    QFETCH(bool, reachesForm);
+    auto& form = shownForm<MainForm>();
+    AnswerList* list = form.answerList("Answer", 0);
+    // The text matches an entry that is not chosen: Return must not choose it.
+    list->setEditText(QStringLiteral("Beige"));
+    QSignalSpy keys(&form, &Form::keyDown);
+    QSignalSpy changes(list, &AnswerList::change);
+
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
+                    key == Qt::Key_A ? QStringLiteral("a") : QString(), autoRepeat);
+    QSpontaneKeyEvent::setSpontaneous(&press);
+    QApplication::sendEvent(list, &press);
+
+    QCOMPARE(keys.count(), reachesForm ? 1 : 0);
+    if (reachesForm) {
+        QCOMPARE(keys.last().at(0).toInt(), key);
+    }
+    QCOMPARE(list->listIndex(), -1);
+    QCOMPARE(changes.count(), key == Qt::Key_A ? 1 : 0);
 }
 
 void FormsRuntimeTest::pressActionOnlyWhereAClickIsHandled_data()
