@@ -78,6 +78,8 @@ Form::Form(const FormDesign& design)
         // Qt gives the window type only to a window that exists already.
         create();
         setAttribute(Qt::WA_X11NetWmWindowTypeNotification);
+        // A panel never becomes the active window, yet its close label explains itself.
+        setAttribute(Qt::WA_AlwaysShowToolTips);
         m_announcer = new NotificationAnnouncer(this);
     }
     if (!design.iconFolder.empty()) {

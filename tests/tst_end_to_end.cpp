@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
 #include <array>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -551,6 +552,17 @@ private slots:
         QTRY_COMPARE(heard, expected);
         QCoreApplication::processEvents();
         QCOMPARE(heard, expected);
+    }
+
+    void panelCloseLabelShowsItsTooltip()
+    {
+        const forms::Label* close = program().welcomePanel()->cmdX;
+        QWindow* panel = program().welcomePanel()->windowHandle();
+        QVERIFY(!program().welcomePanel()->isActiveWindow());
+        QTest::mouseMove(panel, ProgramDriver::centreOf(close) + QPoint(1, 0));
+        QTest::mouseMove(panel, ProgramDriver::centreOf(close));
+        QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 10000);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Close"));
     }
 
     void f1OpensTheAboutMessage()
