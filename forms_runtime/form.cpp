@@ -58,6 +58,13 @@ QIcon iconFromFolder(std::string_view folder)
     return icon;
 }
 
+// Where a window starts along one axis: centred on the screen, or at the start of the
+// screen's free area when it is larger than that area.
+int startUpOffset(int screenExtent, int areaStart, int areaExtent, int windowExtent)
+{
+    return windowExtent > areaExtent ? areaStart : (screenExtent - windowExtent) / 2;
+}
+
 } // namespace
 
 Form::Form(const FormDesign& design)
@@ -126,7 +133,7 @@ void Form::showModeless()
     if (!m_shownBefore) {
         m_shownBefore = true;
         if (m_startUpPosition == StartUpPosition::CenterScreen) {
-            centreOnScreen();
+            placeAtStartUp();
         }
         show();
         if (!m_tabOrder.isEmpty()) {
@@ -141,12 +148,15 @@ void Form::showModeless()
     }
 }
 
-void Form::centreOnScreen()
+void Form::placeAtStartUp()
 {
-    // Centred in whole pixels, as a desktop centres a window.
+    // Centred in whole pixels, as a desktop centres a window; one too large for the free
+    // area of a small or scaled screen keeps its caption bar within reach instead.
     const QSize screen = Screen::sizeInPixels();
-    moveToPixels(QPoint((screen.width() - twipsToPixels(m_width)) / 2,
-                        (screen.height() - twipsToPixels(m_height)) / 2));
+    const QRect area = Screen::availablePixels();
+    moveToPixels(
+        QPoint(startUpOffset(screen.width(), area.left(), area.width(), twipsToPixels(m_width)),
+               startUpOffset(screen.height(), area.top(), area.height(), twipsToPixels(m_height))));
 }
 
 void Form::buildControls(std::span<const ControlDesign> controls)

@@ -77,7 +77,7 @@ private:
     void chainTabOrder();
     void nameListsAndWindow(std::span<const ControlDesign> controls);
     void onCaptionChanged(const Label* changed);
-    void centreOnScreen();
+    void placeAtStartUp();
     void applyPosition();
 
     WindowKind m_kind;

@@ -13,6 +13,12 @@ QSize sizeInPixels()
     return screen != nullptr ? screen->geometry().size() : QSize();
 }
 
+QRect availablePixels()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
 float width()
 {
     return pixelsToTwips(sizeInPixels().width());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 namespace forms {
@@ -9,6 +10,8 @@ namespace Screen {
 float width();
 float height();
 QSize sizeInPixels();
+// The part of the screen that panels and docks leave free for windows.
+QRect availablePixels();
 } // namespace Screen
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QMargins>
 #include <QRect>
 #include <QScreen>
 #include <qpa/qwindowsysteminterface.h>
@@ -15,11 +16,13 @@ public:
     ScreenSizeChange(const ScreenSizeChange&) = delete;
     ScreenSizeChange& operator=(const ScreenSizeChange&) = delete;
 
-    static void resize(QSize pixels)
+    // Panels and docks may keep part of the screen for themselves.
+    static void resize(QSize pixels, QMargins reserved = {})
     {
         QScreen* screen = QGuiApplication::primaryScreen();
         const QRect geometry(QPoint(0, 0), pixels);
-        QWindowSystemInterface::handleScreenGeometryChange(screen, geometry, geometry);
+        QWindowSystemInterface::handleScreenGeometryChange(screen, geometry,
+                                                           geometry.marginsRemoved(reserved));
         QWindowSystemInterface::flushWindowSystemEvents();
     }
 

@@ -36,6 +36,32 @@ private slots:
         QVERIFY(!form1().windowIcon().isNull());
     }
 
+    void windowStaysWithinReachOnSmallScreens_data()
+    {
+        QTest::addColumn<QSize>("screen"); // in logical pixels, the desktop's scale applied
+        QTest::addColumn<QMargins>("reserved");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("1366 x 768 with a taskbar, fits: centred on the screen")
+            << QSize(1366, 768) << QMargins(0, 0, 0, 40) << QPoint(382, 61);
+        QTest::newRow("1366 x 768 at 125 %, too short: at the top")
+            << QSize(1093, 614) << QMargins() << QPoint(246, 0);
+        QTest::newRow("too narrow and too short, below a top panel, beside a dock")
+            << QSize(580, 600) << QMargins(48, 27, 0, 0) << QPoint(48, 27);
+    }
+
+    void windowStaysWithinReachOnSmallScreens()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QMargins, reserved);
+        QFETCH(QPoint, expected);
+        stopProgram();
+        ScreenSizeChange change;
+        change.resize(screen, reserved);
+        startProgram();
+        QCOMPARE(form1().pos(), expected);
+        QCOMPARE(form1().size(), QSize(601, 645));
+    }
+
     void questionsAndListsHoldTheQuestionnaire()
     {
         for (int i = 0; i < assessment::kQuestionCount; ++i) {
