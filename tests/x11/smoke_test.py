@@ -8,43 +8,19 @@ Run inside scripts/with-xvfb --wm -- dbus-run-session -- (a 1920 x 1080 screen).
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
+
+from checks import QUESTIONS, check, check_ends, fail, wait_for
 
 SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
 EXPECTED_SKIN_TYPE = "Your Skin Type is II (Light Skinned European)"
 # Each list's question, by the list's first entry.
-QUESTION_OF_LIST = {
-    "Reddish": "What is the natural colour of your skin?",
-    "Bright blue,light grey,light green": "What colour are your eyes?",
-    "red to blond": "What is your natural hair colour?",
-    "Less than 15 minutes":
-        "How long can you stay in the summer sun without suntan lotion before you burn?",
-    "Lots": "How many Freckles do you have?",
-    "Never": "Does your skin usually display a tanning effect immediately after a long sun "
-             "bathing session?",
-    "Hardly or not at all": "Does your skin go brown after a long sunbathing session?",
-    "Yes strongly": "Does your face react to the sun?",
-    "Painfully with blisters and peeling": "How does your skin react to sunburn?",
-    "Always burn": "How does your skin react to long sunbathing sessions?",
-}
-
-
-def fail(message):
-    print(f"FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, probe, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = probe()
-        if value:
-            return value
-        time.sleep(0.05)
-    fail(f"timed out waiting for {what}")
+QUESTION_OF_LIST = dict(zip(
+    ["Reddish", "Bright blue,light grey,light green", "red to blond", "Less than 15 minutes",
+     "Lots", "Never", "Hardly or not at all", "Yes strongly",
+     "Painfully with blisters and peeling", "Always burn"], QUESTIONS))
 
 
 def xdotool(*args):
@@ -150,12 +126,6 @@ def one_line(names):
 
 def near(actual, expected, slack=1):
     return all(abs(a - e) <= slack for a, e in zip(actual, expected))
-
-
-def check(condition, message):
-    if not condition:
-        fail(message)
-    print(f"ok: {message}")
 
 
 def main(program):
@@ -283,11 +253,7 @@ def main(program):
 
         xdotool("mousemove", *centre(label(form1, "X")))
         xdotool("click", "1")
-        try:
-            code = velorin.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            fail("X did not end the program")
-        check(code == 0, "X ends the program")
+        check_ends(velorin, "X")
     finally:
         if velorin.poll() is None:
             velorin.kill()

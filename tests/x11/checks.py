@@ -1,0 +1,51 @@
+"""What the X11 tests share: how they report and how they wait, and the ten questions as
+assistive tools read them, in Tab order."""
+
+import subprocess
+import sys
+import time
+
+QUESTIONS = [
+    "What is the natural colour of your skin?",
+    "What colour are your eyes?",
+    "What is your natural hair colour?",
+    "How long can you stay in the summer sun without suntan lotion before you burn?",
+    "How many Freckles do you have?",
+    "Does your skin usually display a tanning effect immediately after a long sun bathing "
+    "session?",
+    "Does your skin go brown after a long sunbathing session?",
+    "Does your face react to the sun?",
+    "How does your skin react to sunburn?",
+    "How does your skin react to long sunbathing sessions?",
+]
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def check(condition, message):
+    if not condition:
+        fail(message)
+    print(f"ok: {message}")
+
+
+def wait_for(what, probe, timeout=20.0):
+    """Polls until the probe returns something true, and returns that; fails at the deadline."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.05)
+    fail(f"timed out waiting for {what}")
+
+
+def check_ends(process, how, timeout=15):
+    """Checks that what was just done ends the program, and without an error."""
+    try:
+        code = process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        fail(f"{how} did not end the program")
+    check(code == 0, f"{how} ends the program")
