@@ -63,7 +63,8 @@ def press_and_hear(speech, what, keys, *texts):
 def showing_windows(name):
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "velorin":
-            return [w for w in app if w.name == name
+            # A window that goes away while the list is read comes back as None.
+            return [w for w in app if w is not None and w.name == name
                     and w.getState().contains(pyatspi.STATE_SHOWING)]
     return []
 

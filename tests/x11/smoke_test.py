@@ -43,7 +43,9 @@ def showing(accessible):
 
 
 def children(accessible):
-    return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
+    # A child that goes away while the list is read (a window closing) comes back as None.
+    found = (accessible.getChildAtIndex(i) for i in range(accessible.childCount))
+    return [child for child in found if child is not None]
 
 
 def application():
