@@ -101,6 +101,8 @@ def lies_above(upper, lower):
     top_first = [int(line.split()[0], 16) for line in out.splitlines()
                  if line.strip().startswith("0x")]
     return top_first.index(top_level(upper)) < top_first.index(top_level(lower))
+
+
 def press(accessible):
     """What a screen reader does to press a button: its press action, no pointer involved."""
     action = accessible.queryAction()
