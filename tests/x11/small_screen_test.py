@@ -8,6 +8,7 @@ Run inside scripts/with-xvfb --wm --size 1366x768 --."""
 import os
 import subprocess
 import sys
+import time
 
 from checks import check
 
@@ -26,8 +27,21 @@ def xdotool(*args):
                           timeout=30).stdout
 
 
+def visible_window(name, timeout=30.0):
+    """The window's id once it is mapped. The search is asked again while nothing is found:
+    xdotool gives up on the whole search when another window vanishes under it."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                               capture_output=True, text=True, timeout=30).stdout.split()
+        if found:
+            return found[0]
+        time.sleep(0.05)
+    raise TimeoutError(f"no visible window {name!r}")
+
+
 def window_geometry():
-    window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Form1$").split()[0]
+    window = visible_window("Form1")
     shell = dict(line.split("=", 1) for line in
                  xdotool("getwindowgeometry", "--shell", window).split())
     return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
