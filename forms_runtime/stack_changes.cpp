@@ -38,9 +38,8 @@ StackChanges::StackChanges() : QObject(qGuiApp)
     if (xcb_connection_has_error(m_connection) != 0) {
         return;
     }
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(m_connection, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_change_window_attributes(m_connection, x11::rootOf(m_connection), XCB_CW_EVENT_MASK, &mask);
     xcb_flush(m_connection);
     m_notifier =
         new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);

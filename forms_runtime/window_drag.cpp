@@ -18,11 +18,7 @@ namespace forms {
 namespace {
 
 using x11::Owned;
-
-xcb_window_t rootOf(xcb_connection_t* connection)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-}
+using x11::rootOf;
 
 xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name)
 {

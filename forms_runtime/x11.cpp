@@ -10,4 +10,9 @@ xcb_connection_t* connection()
     return x11 != nullptr ? x11->connection() : nullptr;
 }
 
+xcb_window_t rootOf(xcb_connection_t* connection)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
 } // namespace forms::x11

@@ -9,6 +9,9 @@ namespace forms::x11 {
 // Qt's own connection to the X server; none on other platforms.
 xcb_connection_t* connection();
 
+// The root window of the connection's first screen, the one the program shows on.
+xcb_window_t rootOf(xcb_connection_t* connection);
+
 struct FreeWithC
 {
     void operator()(void* reply) const { std::free(reply); }
