@@ -7,7 +7,6 @@
 #include "forms_runtime/timer.h"
 
 #include <QRectF>
-#include <cmath>
 
 namespace {
 
@@ -62,7 +61,7 @@ void SlideInPanel::Timer1_Timer()
 
 void SlideInPanel::Timer2_Timer()
 {
-    if (restLimit() > top()) {
+    if (hasRisenFarEnough(top())) {
         Timer1->setEnabled(false);
         // Nothing can start the rise again, so the check has nothing left to watch:
         // stopping it lets a resting panel cost no wake-ups at all.
@@ -90,19 +89,19 @@ void SlideInPanel::screenChanged()
     }
 }
 
-float SlideInPanel::restLimit() const
+bool SlideInPanel::hasRisenFarEnough(float panelTop) const
 {
-    return forms::Screen::height() - height() - kRestAboveBottom;
+    return forms::Screen::height() - height() - kRestAboveBottom > panelTop;
 }
 
 float SlideInPanel::restingTopFrom(float risingTop) const
 {
-    const float limit = restLimit();
-    if (limit > risingTop) {
-        return risingTop;
+    // The rise as the timers run it: the stop check before every step.
+    float panelTop = risingTop;
+    while (!hasRisenFarEnough(panelTop)) {
+        panelTop -= kRiseStep;
     }
-    const float steps = std::floor((risingTop - limit) / kRiseStep) + 1;
-    return risingTop - kRiseStep * steps;
+    return panelTop;
 }
 
 bool SlideInPanel::restsWhollyOnScreen() const

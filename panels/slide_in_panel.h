@@ -41,8 +41,8 @@ private slots:
 
 private:
     void placeBelowScreen();
-    // The Top below which the stop check ends the rise on the current screen.
-    float restLimit() const;
+    // The stop check: whether a panel at this Top stands high enough on the current screen.
+    bool hasRisenFarEnough(float panelTop) const;
     // Where a panel whose Top is given comes to rest, the check running before each step.
     float restingTopFrom(float risingTop) const;
     bool restsWhollyOnScreen() const;
