@@ -35,13 +35,14 @@ int main(int argc, char* argv[])
     }
     // Panels come and go; only the questionnaire window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    forms::registerEmbeddedFonts();
 
     forms::FormRegistry forms;
     const forms::SingleInstance instance(forms);
     if (instance.handedOver()) {
         return EXIT_SUCCESS;
     }
+    // Only a program that opens its windows needs the fonts.
+    forms::registerEmbeddedFonts();
     forms.startWith<Form1>();
     return QApplication::exec();
 }
