@@ -65,6 +65,12 @@ struct Result
     QString caption;
     QString adviceOpening;
     QString pointsLine;
+
+    // Whether the result panel's three texts read as this result.
+    bool isReadIn(const QString& skinType, const QString& advice, const QString& points) const
+    {
+        return skinType == caption && advice.startsWith(adviceOpening) && points == pointsLine;
+    }
 };
 
 inline Result resultFor(int points)

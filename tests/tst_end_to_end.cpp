@@ -29,11 +29,10 @@ constexpr forms::Colour kWhite = 0xFFFFFF;
 void verifyResultShows(Form2* panel, int points)
 {
     QVERIFY(panel != nullptr);
-    const oracle::Result expected = oracle::resultFor(points);
-    QCOMPARE(panel->Label2->caption(), expected.caption);
-    QVERIFY2(panel->Label3->caption().startsWith(expected.adviceOpening),
-             qPrintable(panel->Label3->caption()));
-    QCOMPARE(panel->Label1->caption(), expected.pointsLine);
+    const QStringList shown{panel->Label2->caption(), panel->Label3->caption(),
+                            panel->Label1->caption()};
+    QVERIFY2(oracle::resultFor(points).isReadIn(shown[0], shown[1], shown[2]),
+             qPrintable(QStringLiteral("for %1 points: %2").arg(points).arg(shown.join(" | "))));
 }
 
 void verifyDesignCaptions(Form2* panel)

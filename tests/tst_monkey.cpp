@@ -80,10 +80,8 @@ struct Calculation
 
 bool showsResultFor(const Calculation& calculation, int points)
 {
-    const oracle::Result expected = oracle::resultFor(points);
-    return calculation.result[0] == expected.caption &&
-           calculation.result[1].startsWith(expected.adviceOpening) &&
-           calculation.result[2] == expected.pointsLine;
+    const auto& [skinType, advice, pointsLine] = calculation.result;
+    return oracle::resultFor(points).isReadIn(skinType, advice, pointsLine);
 }
 
 // The sums a calculation may have reached: each list counts what it showed, except that a list
