@@ -1,6 +1,7 @@
 #include "forms_runtime/answer_list.h"
 
 #include "forms_runtime/fonts.h"
+#include "forms_runtime/text.h"
 #include "forms_runtime/twips.h"
 
 #include <QApplication>
@@ -13,11 +14,6 @@
 namespace forms {
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // One completer with no model for every list's text field: it completes nothing, and a
 // field that has it gets no default completer built only to be thrown away.

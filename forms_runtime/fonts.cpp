@@ -1,5 +1,7 @@
 #include "forms_runtime/fonts.h"
 
+#include "forms_runtime/text.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QDirIterator>
@@ -24,7 +26,7 @@ QString embeddedFamily(std::string_view face)
     if (face == "Arial") {
         return QStringLiteral("Liberation Sans");
     }
-    return QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size()));
+    return toQString(face);
 }
 
 } // namespace

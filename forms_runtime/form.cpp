@@ -9,6 +9,7 @@
 #include "forms_runtime/pointer.h"
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
+#include "forms_runtime/text.h"
 #include "forms_runtime/timer.h"
 #include "forms_runtime/twips.h"
 
@@ -29,7 +30,7 @@ namespace {
 
 QString controlKey(std::string_view name, int index)
 {
-    const QString base = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    const QString base = toQString(name);
     return index == kNoIndex ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
 }
 
@@ -49,7 +50,7 @@ Qt::WindowFlags flagsFor(WindowKind kind)
 QIcon iconFromFolder(std::string_view folder)
 {
     QIcon icon;
-    QDirIterator images(QString::fromLatin1(folder.data(), static_cast<qsizetype>(folder.size())));
+    QDirIterator images(toQString(folder));
     while (images.hasNext()) {
         QImageReader reader(images.next(), "png");
         reader.setAutoDetectImageFormat(false);
@@ -72,8 +73,7 @@ Form::Form(const FormDesign& design)
       m_startUpPosition(design.startUpPosition), m_width(design.width), m_height(design.height),
       m_captionBar(design.captionBar)
 {
-    setWindowTitle(
-        QString::fromLatin1(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
+    setWindowTitle(toQString(design.caption));
     setFixedSize(twipsToPixels(m_width), twipsToPixels(m_height));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(design.backColor));
@@ -262,8 +262,7 @@ Shape* Form::shape(std::string_view name) const
 
 Timer* Form::timer(std::string_view name) const
 {
-    return findChild<Timer*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-                             Qt::FindDirectChildrenOnly);
+    return findChild<Timer*>(toQString(name), Qt::FindDirectChildrenOnly);
 }
 
 void Form::stopTimers()

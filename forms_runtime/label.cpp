@@ -3,6 +3,7 @@
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/mouse_buttons.h"
 #include "forms_runtime/pointer.h"
+#include "forms_runtime/text.h"
 #include "forms_runtime/twips.h"
 
 #include <QMetaMethod>
@@ -24,12 +25,10 @@ Label::Label(const LabelDesign& design, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
     if (!design.toolTip.empty()) {
-        setToolTip(QString::fromLatin1(design.toolTip.data(),
-                                       static_cast<qsizetype>(design.toolTip.size())));
+        setToolTip(toQString(design.toolTip));
     }
     applyColours();
-    setCaption(
-        QString::fromLatin1(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
+    setCaption(toQString(design.caption));
 }
 
 void Label::setCaption(const QString& caption)

@@ -1,12 +1,13 @@
 #include "forms_runtime/timer.h"
 
+#include "forms_runtime/text.h"
+
 namespace forms {
 
 Timer::Timer(const TimerDesign& design, QObject* parent)
     : QObject(parent), m_interval(design.interval), m_enabled(design.enabled)
 {
-    setObjectName(
-        QString::fromLatin1(design.name.data(), static_cast<qsizetype>(design.name.size())));
+    setObjectName(toQString(design.name));
     // Precise: a 10 ms step should come every 10 ms, not whenever convenient.
     m_clock.setTimerType(Qt::PreciseTimer);
     connect(&m_clock, &QTimer::timeout, this, &Timer::timer);
@@ -26,6 +27,13 @@ void Timer::setEnabled(bool enabled)
     }
     m_enabled = enabled;
     restart();
+}
+
+void Timer::tick()
+{
+    if (isRunning()) {
+        emit timer();
+    }
 }
 
 void Timer::restart()

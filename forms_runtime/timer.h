@@ -21,6 +21,9 @@ public:
     void setEnabled(bool enabled);
     // Whether the timer will still wake the program: enabled with a non-zero interval.
     bool isRunning() const { return m_clock.isActive(); }
+    // One interval's worth of time, now: fires `timer` if the timer is running. Lets a
+    // test drive time by hand, step by step, on a machine of any speed.
+    void tick();
 
 signals:
     void timer();

@@ -28,14 +28,12 @@ public:
     forms::Timer* Timer2 = nullptr; // the stop check
     forms::Label* cmdX = nullptr;
 
-    // The handlers, public so that tests can drive time.
-    void Timer1_Timer();
-    void Timer2_Timer();
-
 protected:
     void load() override;
 
 private slots:
+    void Timer1_Timer();
+    void Timer2_Timer();
     void closedByUser();
     void screenChanged();
 

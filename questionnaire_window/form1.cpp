@@ -9,23 +9,16 @@
 #include "forms_runtime/message_box.h"
 #include "forms_runtime/mouse_buttons.h"
 #include "forms_runtime/shape.h"
+#include "forms_runtime/text.h"
 #include "forms_runtime/window_drag.h"
 #include "panels/form2.h"
 #include "panels/welcome.h"
 #include "questionnaire_window/form1_design.h"
 
+using forms::toQString;
 using forms::colours::kAccent;
 using forms::colours::kBlack;
 using forms::colours::kWhite;
-
-namespace {
-
-QString toQString(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 Form1::Form1() : Form(form1_design::form())
 {

@@ -3,17 +3,26 @@
 #include "forms_runtime/timer.h"
 #include "panels/slide_in_panel.h"
 
-// Drives a panel's timers by hand: one tick of each, the check between the steps, as the
-// 1 ms check normally runs. Returns the number of steps taken until the rise stopped.
-inline int riseUntilRest(SlideInPanel& panel)
+// Drives a panel's timers by hand, in pairs as they normally come: the 1 ms check, then
+// the 10 ms step; each fires only while its timer runs. Stops early once the rise has
+// stopped and returns the number of steps taken.
+inline int tickPanel(SlideInPanel& panel, int pairs)
 {
-    constexpr int kMostSteps = 2000; // a stuck rise fails the test instead of hanging it
     int steps = 0;
-    panel.Timer2_Timer();
-    while (panel.Timer1->isEnabled() && steps < kMostSteps) {
-        panel.Timer1_Timer();
+    for (int i = 0; i < pairs; ++i) {
+        panel.Timer2->tick();
+        if (!panel.Timer1->isRunning()) {
+            break;
+        }
+        panel.Timer1->tick();
         ++steps;
-        panel.Timer2_Timer();
     }
     return steps;
+}
+
+// Ticks until the panel comes to rest; a stuck rise fails the test instead of hanging it.
+inline int riseUntilRest(SlideInPanel& panel)
+{
+    constexpr int kMostSteps = 2000;
+    return tickPanel(panel, kMostSteps);
 }

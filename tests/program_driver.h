@@ -6,11 +6,12 @@
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/label.h"
 #include "forms_runtime/shape.h"
+#include "forms_runtime/text.h"
 #include "forms_runtime/timer.h"
 #include "panels/form2.h"
 #include "panels/welcome.h"
 #include "questionnaire_window/form1.h"
-#include "test_screen.h"
+#include "window_system.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -18,6 +19,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+
+using forms::toQString;
 
 // Starts the whole program as main() does and drives it with real input events, sent
 // through the windows so that they are routed to whatever lies under the pointer.
@@ -99,43 +102,16 @@ public:
         }
     }
 
-    // One mouse event exactly as given (any buttons held), delivered at once and with
-    // nothing else processed, so no timer ticks in between. QTest's record of the held
-    // buttons and of the time follows it, so QTest's own events stay consistent with it.
-    static void sendMouse(QWindow* window, QPoint at, Qt::MouseButtons held,
-                          Qt::MouseButton changed, QEvent::Type type,
-                          Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::lastMouseTimestamp += 1;
-        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
-            window, static_cast<ulong>(QTest::lastMouseTimestamp), QPointF(at),
-            QPointF(window->mapToGlobal(at)), held, changed, type, modifiers);
-        QTestPrivate::qtestMouseButtons = held;
-        if (type == QEvent::MouseButtonRelease) {
-            // As QTest does: the next press is never taken for the second half of a double click.
-            QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
-        }
-    }
-
-    // The two presses of a double click, the second a little off the first and kept down, so
-    // that a drag can start from it. QTest's own double click releases at once.
-    static void doublePressAndHold(QWindow* window, QPoint first, QPoint second)
-    {
-        sendMouse(window, first, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
-        sendMouse(window, first, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
-        // Within the double-click interval of the first press, unlike QTest's next press.
-        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
-        sendMouse(window, second, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
-    }
-
     // A left click on a control (at its centre unless told) with nothing processed in between
     // or after, so that what the click did can be seen before any timer ticks.
     static void clickAtOnce(const QWidget* control, std::optional<QPoint> spot = std::nullopt)
     {
         QWindow* window = control->window()->windowHandle();
         const QPoint at = spot ? control->mapTo(control->window(), *spot) : centreOf(control);
-        sendMouse(window, at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
-        sendMouse(window, at, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+        window_system::sendMouse(window, at, Qt::LeftButton, Qt::LeftButton,
+                                 QEvent::MouseButtonPress);
+        window_system::sendMouse(window, at, Qt::NoButton, Qt::LeftButton,
+                                 QEvent::MouseButtonRelease);
     }
 
     // On a desktop the panels never take the keyboard: they accept no focus and show without
@@ -148,9 +124,7 @@ public:
                 Form1* main = m_registry->loadedForm<Form1>();
                 if (focused != nullptr && focused->flags().testFlag(Qt::WindowDoesNotAcceptFocus) &&
                     main != nullptr && main->isVisible()) {
-                    QWindowSystemInterface::handleWindowActivated<
-                        QWindowSystemInterface::SynchronousDelivery>(main->windowHandle(),
-                                                                     Qt::ActiveWindowFocusReason);
+                    window_system::activate(main->windowHandle());
                 }
             });
     }

@@ -10,10 +10,6 @@
 #include <QTimer>
 #include <QToolTip>
 #include <array>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
-#include <qpa/qwindowsysteminterface.h>
 
 using Positions = std::array<assessment::AnswerPosition, assessment::kQuestionCount>;
 Q_DECLARE_METATYPE(Positions)
@@ -63,11 +59,11 @@ public:
     ToolsListening() : m_previous(QAccessible::installUpdateHandler(hearAnnouncement))
     {
         heard.clear();
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        window_system::setAccessibilityActive(true);
     }
     ~ToolsListening()
     {
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        window_system::setAccessibilityActive(false);
         QAccessible::installUpdateHandler(m_previous);
     }
     ToolsListening(const ToolsListening&) = delete;
@@ -273,8 +269,7 @@ private slots:
         QWindow* window = program().window();
         const auto send = [window](QPoint at, Qt::MouseButtons held, Qt::MouseButton changed,
                                    QEvent::Type type) {
-            QWindowSystemInterface::handleMouseEvent(window, at, window->mapToGlobal(at), held,
-                                                     changed, type);
+            window_system::sendMouse(window, at, held, changed, type);
         };
         const QPoint bare(20, 600);
         const QPoint moved = bare + QPoint(40, 30);
@@ -315,7 +310,7 @@ private slots:
             // The first press a little away from the second, as a hand does.
             QSignalSpy onTitle(form1().title, &forms::Label::doubleClicked);
             QSignalSpy onSurface(&form1(), &forms::Form::doubleClicked);
-            ProgramDriver::doublePressAndHold(window, grip - QPoint(3, 2), grip);
+            window_system::doublePressAndHold(window, grip - QPoint(3, 2), grip);
             QCOMPARE(onTitle.count() + onSurface.count(), 1);
         } else {
             QTest::mousePress(window, Qt::LeftButton, {}, grip);

@@ -8,6 +8,7 @@
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
 #include "forms_runtime/timer.h"
+#include "window_system.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -16,7 +17,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,8 +24,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <qpa/qplatformdrag.h>
-#include <qpa/qwindowsysteminterface.h>
 
 using namespace forms;
 
@@ -651,14 +649,8 @@ void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList()
         QAccessible::queryAccessibleInterface(list->lineEdit())->editableTextInterface();
     if (how == QLatin1String("drop")) {
         // From another program, through the window system.
-        QMimeData dragged;
-        dragged.setText(text);
-        const QPoint at = centreInWindow(list->lineEdit());
-        const QPlatformDragQtResponse response = QWindowSystemInterface::handleDrag(
-            form.windowHandle(), &dragged, at, Qt::CopyAction | Qt::MoveAction, Qt::LeftButton, {});
-        QVERIFY(!response.isAccepted());
-        QWindowSystemInterface::handleDrop(form.windowHandle(), &dragged, at,
-                                           Qt::CopyAction | Qt::MoveAction, Qt::LeftButton, {});
+        QVERIFY(
+            !window_system::dropText(form.windowHandle(), centreInWindow(list->lineEdit()), text));
     } else if (how == QLatin1String("insert")) {
         editable->insertText(3, text);
     } else {

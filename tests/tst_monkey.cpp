@@ -1,8 +1,8 @@
 #include "assessment/questionnaire.h"
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/screen.h"
+#include "panel_ticks.h"
 #include "program_driver.h"
-#include "test_screen.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,7 +19,6 @@
 #include <cstdio>
 #include <map>
 #include <optional>
-#include <qpa/qwindowsysteminterface.h>
 #include <set>
 
 // Random real input across the whole program, sent through its windows as the window system
@@ -154,7 +153,7 @@ protected:
 private:
     forms::FormRegistry& registry() { return m_program.registry(); }
     QWindow* mainWindow() { return m_form1->windowHandle(); }
-    Qt::MouseButtons held() const { return QTestPrivate::qtestMouseButtons; }
+    Qt::MouseButtons held() const { return window_system::heldButtons(); }
 
     void note(const QString& what)
     {
@@ -288,7 +287,7 @@ private:
     void sendRaw(QWindow* window, QPoint at, Qt::MouseButtons state, Qt::MouseButton button,
                  QEvent::Type type)
     {
-        ProgramDriver::sendMouse(window, at, state, button, type);
+        window_system::sendMouse(window, at, state, button, type);
         ++m_events;
         if (chance(60)) {
             QCoreApplication::processEvents();
@@ -594,10 +593,8 @@ void Monkey::wheel()
              .arg(at.x())
              .arg(at.y())
              .arg(nameOf(window)));
-    QWindowSystemInterface::handleWheelEvent(window, QPointF(at), QPointF(window->mapToGlobal(at)),
-                                             QPoint(), angle);
+    window_system::sendWheel(window, at, angle);
     ++m_events;
-    QWindowSystemInterface::flushWindowSystemEvents();
     QCoreApplication::processEvents();
 }
 
@@ -708,15 +705,7 @@ void Monkey::tickTimers()
         }
         const int pairs = 1 + below(40);
         note(QStringLiteral("tick %1 %2 times").arg(panel->metaObject()->className()).arg(pairs));
-        for (int i = 0; i < pairs; ++i) {
-            // A timer only ticks while it is enabled.
-            if (panel->Timer2->isEnabled()) {
-                panel->Timer2_Timer();
-            }
-            if (panel->Timer1->isEnabled()) {
-                panel->Timer1_Timer();
-            }
-        }
+        tickPanel(*panel, pairs);
     }
 }
 
@@ -846,8 +835,7 @@ void Monkey::giveTheKeyboardBack()
     if ((focused == nullptr || !focused->isVisible()) &&
         QApplication::activePopupWidget() == nullptr &&
         QApplication::activeModalWidget() == nullptr) {
-        QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
-            mainWindow(), Qt::ActiveWindowFocusReason);
+        window_system::activate(mainWindow());
         tallyOne(QStringLiteral("keyboard handed back after a drop-down"));
     }
 }

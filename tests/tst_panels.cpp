@@ -5,7 +5,7 @@
 #include "panel_ticks.h"
 #include "panels/form2.h"
 #include "panels/welcome.h"
-#include "test_screen.h"
+#include "window_system.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -86,11 +86,11 @@ private slots:
         const float exactlyAtLimit = 16200.0f - panel.height() - 300.0f;
 
         panel.setTop(exactlyAtLimit);
-        panel.Timer2_Timer();
+        panel.Timer2->tick();
         QVERIFY2(panel.Timer1->isEnabled(), "a bottom edge exactly 300 twips up keeps rising");
 
-        panel.Timer1_Timer();
-        panel.Timer2_Timer();
+        panel.Timer1->tick();
+        panel.Timer2->tick();
         QVERIFY(!panel.Timer1->isEnabled());
         QCOMPARE(panel.top(), exactlyAtLimit - 50.0f);
     }
@@ -121,8 +121,8 @@ private slots:
         QFETCH(PanelLoader, load);
         SlideInPanel& panel = load(*m_registry);
         panel.showModeless();
-        panel.Timer1_Timer();
-        panel.Timer1_Timer();
+        panel.Timer1->tick();
+        panel.Timer1->tick();
         const float risingTop = panel.top();
 
         panel.showModeless();

@@ -8,15 +8,6 @@
 #include <QSignalSpy>
 #include <QToolTip>
 
-namespace {
-
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 class QuestionnaireWindowTest : public ProgramTestCase
 {
     Q_OBJECT
@@ -65,16 +56,16 @@ private slots:
     void questionsAndListsHoldTheQuestionnaire()
     {
         for (int i = 0; i < assessment::kQuestionCount; ++i) {
-            QCOMPARE(form1().question[i]->caption(), latin1(assessment::questionText(i)));
+            QCOMPARE(form1().question[i]->caption(), toQString(assessment::questionText(i)));
             // Read aloud without the line breaks that end the caption.
             QCOMPARE(form1().question[i]->accessibleName(),
-                     latin1(assessment::questionText(i)).trimmed());
+                     toQString(assessment::questionText(i)).trimmed());
             const forms::AnswerList* list = form1().Combo1[i];
             QCOMPARE(list->count(), 4);
             for (int k = 0; k < 4; ++k) {
-                QCOMPARE(list->itemText(k), latin1(assessment::answerText(i, k)));
+                QCOMPARE(list->itemText(k), toQString(assessment::answerText(i, k)));
             }
-            QCOMPARE(list->currentText(), latin1(assessment::initialText(i)));
+            QCOMPARE(list->currentText(), toQString(assessment::initialText(i)));
             QCOMPARE(list->listIndex(), -1);
             QCOMPARE(list->size(), QSize(185, 21));
         }
@@ -174,7 +165,7 @@ private slots:
     {
         QFETCH(int, question);
         const forms::Label* label = form1().question[question];
-        const QString text = latin1(assessment::questionText(question)).trimmed();
+        const QString text = toQString(assessment::questionText(question)).trimmed();
         const QFontMetrics metrics(forms::toQFont({"Arial", 12, forms::kBold, 178}));
         const QRect needed = metrics.boundingRect(label->rect(), Qt::TextWordWrap, text);
         QVERIFY2(label->rect().contains(needed), qPrintable(text));

@@ -4,7 +4,6 @@
 #include "forms_runtime/screen.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
-#include "test_screen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,11 +20,6 @@ Q_DECLARE_METATYPE(PanelPicker)
 
 namespace {
 
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The welcome panel rises from the start; the result panel once the button goes down.
 SlideInPanel* welcomePanel(ProgramDriver& program)
 {
@@ -34,23 +28,11 @@ SlideInPanel* welcomePanel(ProgramDriver& program)
 
 SlideInPanel* resultPanel(ProgramDriver& program)
 {
-    ProgramDriver::sendMouse(program.window(), ProgramDriver::centreOf(program.form1().Label1),
+    window_system::sendMouse(program.window(), ProgramDriver::centreOf(program.form1().Label1),
                              Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
-    ProgramDriver::sendMouse(program.window(), QPoint(20, 600), Qt::NoButton, Qt::LeftButton,
+    window_system::sendMouse(program.window(), QPoint(20, 600), Qt::NoButton, Qt::LeftButton,
                              QEvent::MouseButtonRelease);
     return program.resultPanel();
-}
-
-// One tick pair as the timers normally come: the 1 ms check, then a 10 ms step if the
-// rise is still on.
-void tick(SlideInPanel& panel, int pairs = 1)
-{
-    for (int i = 0; i < pairs; ++i) {
-        panel.Timer2_Timer();
-        if (panel.Timer1->isEnabled()) {
-            panel.Timer1_Timer();
-        }
-    }
 }
 
 float screenHeightTwips()
@@ -103,7 +85,7 @@ void verifyListsHoldTheirEntries(Form1& form)
         const forms::AnswerList* list = form.Combo1[i];
         QCOMPARE(list->count(), assessment::kAnswersPerQuestion);
         for (int k = 0; k < assessment::kAnswersPerQuestion; ++k) {
-            QCOMPARE(list->itemText(k), latin1(assessment::answerText(i, k)));
+            QCOMPARE(list->itemText(k), toQString(assessment::answerText(i, k)));
         }
         QVERIFY(list->listIndex() >= -1 && list->listIndex() < assessment::kAnswersPerQuestion);
     }
@@ -182,7 +164,7 @@ private slots:
         if (pairsBefore < 0) {
             riseUntilRest(*panel);
         } else {
-            tick(*panel, pairsBefore);
+            tickPanel(*panel, pairsBefore);
         }
         const bool rising = panel->Timer1->isEnabled();
         const QPointF before = placeOf(*panel);
@@ -200,7 +182,7 @@ private slots:
 
         // A growing screen moves nothing, and nothing starts the rise again.
         change.resize(QSize(3840, 2160));
-        tick(*panel, 3);
+        tickPanel(*panel, 3);
         QCOMPARE(placeOf(*panel), restingPlace);
         QVERIFY(!panel->Timer1->isRunning());
     }
@@ -229,7 +211,7 @@ private slots:
         QFETCH(int, pairsBefore);
         QFETCH(QSize, screen);
         SlideInPanel* panel = pick(program());
-        tick(*panel, pairsBefore);
+        tickPanel(*panel, pairsBefore);
         QVERIFY(panel->Timer1->isEnabled());
         const float topBefore = panel->top();
 
@@ -278,7 +260,7 @@ private slots:
         const QSize sizes[] = {QSize(800, 600), QSize(1280, 1024), QSize(1024, 768)};
         int next = 0;
         for (;;) {
-            tick(*panel, 7);
+            tickPanel(*panel, 7);
             if (!panel->Timer1->isEnabled()) {
                 break;
             }
@@ -314,9 +296,9 @@ private slots:
         QPointer<SlideInPanel> panel = pick(program());
         const bool isResult = qobject_cast<Form2*>(panel.data()) != nullptr;
         QVERIFY(QTest::qWaitForWindowExposed(panel.data()));
-        tick(*panel, 20);
+        tickPanel(*panel, 20);
         // Half a pair: the step has come, the check has not.
-        panel->Timer1_Timer();
+        panel->Timer1->tick();
         QVERIFY(panel->Timer1->isEnabled());
         QVERIFY(panel->top() < 16200.0f);
 
@@ -332,7 +314,7 @@ private slots:
             QVERIFY(!panel->Timer1->isRunning());
             QVERIFY(!panel->Timer2->isRunning());
             // The other half of the pair, already under way when the panel went.
-            panel->Timer2_Timer();
+            emit panel->Timer2->timer();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(panel.isNull());
@@ -397,9 +379,9 @@ private slots:
         QVERIFY(program().resultPanel() != nullptr);
         QVERIFY(program().resultPanel()->isVisible());
         QCOMPARE(program().resultPanel()->Label1->caption(),
-                 latin1(assessment::ScoreAnswers(std::array<assessment::AnswerPosition, 10>{
-                                                     -1, -1, -1, -1, -1, 2, -1, -1, -1, -1})
-                            .PointsLine));
+                 toQString(assessment::ScoreAnswers(std::array<assessment::AnswerPosition, 10>{
+                                                        -1, -1, -1, -1, -1, 2, -1, -1, -1, -1})
+                               .PointsLine));
         list->setFocus();
 
         // Generous: erasing should take a blink, not a long wait.
@@ -424,7 +406,7 @@ private slots:
         verifyListsHoldTheirEntries(form1());
         QVERIFY(!program().registry().hasEnded());
         program().chooseByArrowKeys(0, 2);
-        QCOMPARE(list->currentText(), latin1(assessment::answerText(0, 2)));
+        QCOMPARE(list->currentText(), toQString(assessment::answerText(0, 2)));
         QCOMPARE(list->listIndex(), 2);
     }
 
@@ -444,7 +426,7 @@ private slots:
         SlideInPanel* panel = resultPanel(program());
         auto* result = qobject_cast<Form2*>(panel);
         QVERIFY(result != nullptr);
-        tick(*panel, pairsBefore);
+        tickPanel(*panel, pairsBefore);
         QVERIFY(panel->Timer1->isEnabled());
         const float top = panel->top();
 
@@ -454,9 +436,9 @@ private slots:
         QVERIFY(panel->Timer1->isEnabled());
         const assessment::AssessmentResult expected = assessment::ScoreAnswers(
             std::array<assessment::AnswerPosition, 10>{-1, -1, -1, 1, -1, -1, -1, 3, -1, -1});
-        QCOMPARE(result->Label2->caption(), latin1(expected.SkinTypeCaption));
-        QCOMPARE(result->Label3->caption(), latin1(expected.AdviceText));
-        QCOMPARE(result->Label1->caption(), latin1(expected.PointsLine));
+        QCOMPARE(result->Label2->caption(), toQString(expected.SkinTypeCaption));
+        QCOMPARE(result->Label3->caption(), toQString(expected.AdviceText));
+        QCOMPARE(result->Label1->caption(), toQString(expected.PointsLine));
 
         riseUntilRest(*panel);
         QCOMPARE(panel->top(), 10700.0f);
@@ -496,14 +478,14 @@ private slots:
         SlideInPanel* panel = pick(program());
         const float restingTop = qobject_cast<Form2*>(panel) != nullptr ? 10700.0f : 13350.0f;
         while (panel->top() > restingTop + SlideInPanel::kRiseStep) {
-            tick(*panel);
+            tickPanel(*panel, 1);
         }
         QVERIFY(panel->Timer1->isEnabled());
 
-        panel->Timer2_Timer();
-        panel->Timer1_Timer();
-        panel->Timer1_Timer();
-        panel->Timer2_Timer();
+        panel->Timer2->tick();
+        panel->Timer1->tick();
+        panel->Timer1->tick();
+        panel->Timer2->tick();
         QVERIFY(!panel->Timer1->isEnabled());
         QCOMPARE(panel->top(), restingTop);
     }
