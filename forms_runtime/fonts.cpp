@@ -39,8 +39,11 @@ void registerEmbeddedFonts()
     QDirIterator fonts(QStringLiteral(":/fonts"));
     while (fonts.hasNext()) {
         const QResource font(fonts.next());
-        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+        const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
             reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
+        if (id < 0) {
+            qWarning("Could not register the embedded font %s", qPrintable(font.fileName()));
+        }
     }
     // Whatever no design sets (message box, tooltips) uses the classic dialog font; it
     // also spares loading a system face only to replace it at once.

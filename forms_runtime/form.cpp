@@ -54,7 +54,13 @@ QIcon iconFromFolder(std::string_view folder)
     while (images.hasNext()) {
         QImageReader reader(images.next(), "png");
         reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+        const QImage image = reader.read();
+        if (image.isNull()) {
+            qWarning("Could not read the icon %s: %s", qPrintable(reader.fileName()),
+                     qPrintable(reader.errorString()));
+            continue;
+        }
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
@@ -242,7 +248,12 @@ void Form::addTimers(std::span<const TimerDesign> timers)
 
 QWidget* Form::control(std::string_view name, int index) const
 {
-    return m_controls.value(controlKey(name, index));
+    QWidget* found = m_controls.value(controlKey(name, index));
+    if (found == nullptr) {
+        qWarning("%s has no control %s", qPrintable(windowTitle()),
+                 qPrintable(controlKey(name, index)));
+    }
+    return found;
 }
 
 Label* Form::label(std::string_view name, int index) const
@@ -262,7 +273,11 @@ Shape* Form::shape(std::string_view name) const
 
 Timer* Form::timer(std::string_view name) const
 {
-    return findChild<Timer*>(toQString(name), Qt::FindDirectChildrenOnly);
+    Timer* found = findChild<Timer*>(toQString(name), Qt::FindDirectChildrenOnly);
+    if (found == nullptr) {
+        qWarning("%s has no timer %s", qPrintable(windowTitle()), qPrintable(toQString(name)));
+    }
+    return found;
 }
 
 void Form::stopTimers()

@@ -11,33 +11,45 @@ namespace {
 FormRegistry* currentRegistry = nullptr;
 } // namespace
 
+void FormRegistry::DeleteWhenIdle::operator()(Form* form) const
+{
+    form->deleteLater();
+}
+
 FormRegistry::FormRegistry()
 {
-    Q_ASSERT(currentRegistry == nullptr);
+    // Forms reach one another through the one registry; a second would split them.
+    if (currentRegistry != nullptr) {
+        qFatal("FormRegistry: a second registry was created while one exists");
+    }
     currentRegistry = this;
     installAccessibleInterfaces();
 }
 
 FormRegistry::~FormRegistry()
 {
+    // No handler runs any more: the forms go at once, and those unloaded earlier, still
+    // waiting for the event loop, go too.
     for (auto& [type, form] : m_forms) {
-        delete form.data();
+        delete form.release();
     }
     m_forms.clear();
-    // Forms unloaded earlier wait for the event loop, which has stopped by now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     currentRegistry = nullptr;
 }
 
 FormRegistry& FormRegistry::current()
 {
-    Q_ASSERT(currentRegistry != nullptr);
+    if (currentRegistry == nullptr) {
+        qFatal("FormRegistry: a form was reached before the registry was created");
+    }
     return *currentRegistry;
 }
 
-void FormRegistry::adopt(std::type_index type, Form* form)
+void FormRegistry::adopt(std::type_index type, OwnedForm owned)
 {
-    m_forms[type] = form;
+    Form* form = owned.get();
+    m_forms[type] = std::move(owned);
     connect(form, &Form::closeRequested, this, [this, form] { onCloseRequested(form); });
     if (type == m_startupType) {
         m_startupForm = form;
@@ -50,20 +62,20 @@ void FormRegistry::adopt(std::type_index type, Form* form)
 void FormRegistry::unload(Form& form)
 {
     for (auto entry = m_forms.begin(); entry != m_forms.end(); ++entry) {
-        if (entry->second == &form) {
+        if (entry->second.get() == &form) {
+            OwnedForm owned = std::move(entry->second);
             m_forms.erase(entry);
-            discard(&form);
+            discard(std::move(owned));
             return;
         }
     }
 }
 
-void FormRegistry::discard(Form* form)
+void FormRegistry::discard(OwnedForm form)
 {
     form->stopTimers();
     form->hide();
     form->disconnect(this);
-    form->deleteLater();
 }
 
 void FormRegistry::end()
@@ -73,9 +85,7 @@ void FormRegistry::end()
     }
     m_ended = true;
     for (auto& [type, form] : m_forms) {
-        if (form) {
-            discard(form.data());
-        }
+        discard(std::move(form));
     }
     m_forms.clear();
     QCoreApplication::exit(0);

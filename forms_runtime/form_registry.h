@@ -31,14 +31,14 @@ public:
             return *loaded;
         }
         auto* created = new F();
-        adopt(std::type_index(typeid(F)), created);
+        adopt(std::type_index(typeid(F)), OwnedForm(created));
         return *created;
     }
 
     template <class F> F* loadedForm() const
     {
         const auto found = m_forms.find(std::type_index(typeid(F)));
-        return found == m_forms.end() ? nullptr : static_cast<F*>(found->second.data());
+        return found == m_forms.end() ? nullptr : static_cast<F*>(found->second.get());
     }
 
     // Loads and shows the startup form; closing it by any means ends the program. Every
@@ -64,11 +64,19 @@ signals:
     void programEnded();
 
 private:
-    void adopt(std::type_index type, Form* form);
-    void discard(Form* form);
+    // A form may go while one of its own handlers runs, so it is deleted once control
+    // has returned to the event loop, never on the spot.
+    struct DeleteWhenIdle
+    {
+        void operator()(Form* form) const;
+    };
+    using OwnedForm = std::unique_ptr<Form, DeleteWhenIdle>;
+
+    void adopt(std::type_index type, OwnedForm form);
+    void discard(OwnedForm form);
     void onCloseRequested(Form* form);
 
-    std::unordered_map<std::type_index, QPointer<Form>> m_forms;
+    std::unordered_map<std::type_index, OwnedForm> m_forms;
     std::optional<std::type_index> m_startupType;
     QPointer<Form> m_startupForm;
     bool m_ended = false;
