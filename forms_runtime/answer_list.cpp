@@ -2,7 +2,6 @@
 
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/text.h"
-#include "forms_runtime/twips.h"
 
 #include <QApplication>
 #include <QCompleter>
@@ -41,8 +40,7 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     : QComboBox(parent), m_tabIndex(design.tabIndex)
 {
     setLineEdit(textField(this));
-    setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
-                twipsToPixels(design.height));
+    setGeometry(toPixels(design.left, design.top, design.width, design.height));
     setFont(toQFont(design.font));
     setInsertPolicy(QComboBox::NoInsert);
     // Far beyond any answer, yet short enough that erasing a paste of it is instant: every

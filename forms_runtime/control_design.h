@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms_runtime/palette.h"
+#include "forms_runtime/twips.h"
 
 #include <array>
 #include <string_view>
@@ -27,7 +28,7 @@ struct LabelDesign
     std::string_view name;
     int index;
     std::string_view caption;
-    float left, top, width, height;
+    Twips left, top, width, height;
     Colour backColor, foreColor;
     FontSpec font;
     Alignment alignment;
@@ -38,7 +39,7 @@ struct LabelDesign
 struct ShapeDesign
 {
     std::string_view name;
-    float left, top, width, height;
+    Twips left, top, width, height;
     Colour borderColor;
     int borderPixels;
 };
@@ -47,7 +48,7 @@ struct LineDesign
 {
     std::string_view name;
     int index;
-    float x1, y1, x2, y2;
+    Twips x1, y1, x2, y2;
     Colour colour;
     int widthPixels;
 };
@@ -56,7 +57,7 @@ struct ListDesign
 {
     std::string_view name;
     int index;
-    float left, top, width, height;
+    Twips left, top, width, height;
     Colour backColor, foreColor;
     FontSpec font;
     int tabIndex;
@@ -84,7 +85,7 @@ enum class StartUpPosition { CenterScreen, WindowsDefault };
 struct FormDesign
 {
     std::string_view caption;
-    float width, height;
+    Twips width, height;
     Colour backColor;
     WindowKind kind;
     StartUpPosition startUpPosition;

@@ -11,7 +11,6 @@
 #include "forms_runtime/shape.h"
 #include "forms_runtime/text.h"
 #include "forms_runtime/timer.h"
-#include "forms_runtime/twips.h"
 
 #include <QCloseEvent>
 #include <QDirIterator>
@@ -80,7 +79,7 @@ Form::Form(const FormDesign& design)
       m_captionBar(design.captionBar)
 {
     setWindowTitle(toQString(design.caption));
-    setFixedSize(twipsToPixels(m_width), twipsToPixels(m_height));
+    setFixedSize(m_width.toPixels(), m_height.toPixels());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(design.backColor));
     setPalette(colours);
@@ -100,27 +99,27 @@ Form::Form(const FormDesign& design)
     }
 }
 
-void Form::setLeft(float twips)
+void Form::setLeft(Twips left)
 {
-    m_left = twips;
+    m_left = left;
     applyPosition();
 }
 
-void Form::setTop(float twips)
+void Form::setTop(Twips top)
 {
-    m_top = twips;
+    m_top = top;
     applyPosition();
 }
 
 void Form::applyPosition()
 {
-    move(twipsToPixels(m_left), twipsToPixels(m_top));
+    move(m_left.toPixels(), m_top.toPixels());
 }
 
 void Form::moveToPixels(QPoint topLeft)
 {
-    m_left = pixelsToTwips(topLeft.x());
-    m_top = pixelsToTwips(topLeft.y());
+    m_left = Twips::fromPixels(topLeft.x());
+    m_top = Twips::fromPixels(topLeft.y());
     move(topLeft);
 }
 
@@ -161,8 +160,8 @@ void Form::placeAtStartUp()
     const QSize screen = Screen::sizeInPixels();
     const QRect area = Screen::availablePixels();
     moveToPixels(
-        QPoint(startUpOffset(screen.width(), area.left(), area.width(), twipsToPixels(m_width)),
-               startUpOffset(screen.height(), area.top(), area.height(), twipsToPixels(m_height))));
+        QPoint(startUpOffset(screen.width(), area.left(), area.width(), m_width.toPixels()),
+               startUpOffset(screen.height(), area.top(), area.height(), m_height.toPixels())));
 }
 
 void Form::buildControls(std::span<const ControlDesign> controls)

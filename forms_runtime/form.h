@@ -24,12 +24,13 @@ class Form : public QWidget
 public:
     explicit Form(const FormDesign& design);
 
-    float left() const { return m_left; }
-    void setLeft(float twips);
-    float top() const { return m_top; }
-    void setTop(float twips);
-    float width() const { return m_width; }
-    float height() const { return m_height; }
+    // In twips; QWidget's own x(), y(), width() and height() stay in pixels.
+    Twips Left() const { return m_left; }
+    void setLeft(Twips left);
+    Twips Top() const { return m_top; }
+    void setTop(Twips top);
+    Twips Width() const { return m_width; }
+    Twips Height() const { return m_height; }
     QString caption() const { return windowTitle(); }
     bool isMainWindow() const { return m_kind == WindowKind::Main; }
 
@@ -82,10 +83,10 @@ private:
 
     WindowKind m_kind;
     StartUpPosition m_startUpPosition;
-    float m_left = 0;
-    float m_top = 0;
-    float m_width;
-    float m_height;
+    Twips m_left;
+    Twips m_top;
+    Twips m_width;
+    Twips m_height;
     bool m_shownBefore = false;
     std::string_view m_captionBar;
     NotificationAnnouncer* m_announcer = nullptr;

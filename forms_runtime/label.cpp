@@ -4,7 +4,6 @@
 #include "forms_runtime/mouse_buttons.h"
 #include "forms_runtime/pointer.h"
 #include "forms_runtime/text.h"
-#include "forms_runtime/twips.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -14,8 +13,7 @@ namespace forms {
 Label::Label(const LabelDesign& design, QWidget* parent)
     : QLabel(parent), m_backColor(design.backColor), m_foreColor(design.foreColor)
 {
-    setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
-                twipsToPixels(design.height));
+    setGeometry(toPixels(design.left, design.top, design.width, design.height));
     setFont(toQFont(design.font));
     setTextFormat(Qt::PlainText);
     setWordWrap(true);

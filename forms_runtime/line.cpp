@@ -1,7 +1,5 @@
 #include "forms_runtime/line.h"
 
-#include "forms_runtime/twips.h"
-
 #include <QPainter>
 #include <algorithm>
 
@@ -10,10 +8,10 @@ namespace forms {
 Line::Line(const LineDesign& design, QWidget* parent) : QWidget(parent), m_colour(design.colour)
 {
     // A wide line is centred on its design coordinates.
-    const int x1 = twipsToPixels(std::min(design.x1, design.x2));
-    const int x2 = twipsToPixels(std::max(design.x1, design.x2));
-    const int y1 = twipsToPixels(std::min(design.y1, design.y2));
-    const int y2 = twipsToPixels(std::max(design.y1, design.y2));
+    const int x1 = std::min(design.x1, design.x2).toPixels();
+    const int x2 = std::max(design.x1, design.x2).toPixels();
+    const int y1 = std::min(design.y1, design.y2).toPixels();
+    const int y2 = std::max(design.y1, design.y2).toPixels();
     const int half = design.widthPixels / 2;
     setGeometry(x1 - half, y1 - half, x2 - x1 + design.widthPixels, y2 - y1 + design.widthPixels);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,7 +1,5 @@
 #include "forms_runtime/screen.h"
 
-#include "forms_runtime/twips.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -19,14 +17,14 @@ QRect availablePixels()
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
-float width()
+Twips width()
 {
-    return pixelsToTwips(sizeInPixels().width());
+    return Twips::fromPixels(sizeInPixels().width());
 }
 
-float height()
+Twips height()
 {
-    return pixelsToTwips(sizeInPixels().height());
+    return Twips::fromPixels(sizeInPixels().height());
 }
 
 } // namespace forms::Screen

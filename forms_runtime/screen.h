@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms_runtime/twips.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -7,8 +9,8 @@ namespace forms {
 
 // The whole primary screen, read anew on every call; no taskbar is taken off.
 namespace Screen {
-float width();
-float height();
+Twips width();
+Twips height();
 QSize sizeInPixels();
 // The part of the screen that panels and docks leave free for windows.
 QRect availablePixels();

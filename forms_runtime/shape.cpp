@@ -1,7 +1,5 @@
 #include "forms_runtime/shape.h"
 
-#include "forms_runtime/twips.h"
-
 #include <QPainter>
 
 namespace forms {
@@ -9,8 +7,7 @@ namespace forms {
 Shape::Shape(const ShapeDesign& design, QWidget* parent)
     : QWidget(parent), m_borderColor(design.borderColor), m_borderPixels(design.borderPixels)
 {
-    setGeometry(twipsToPixels(design.left), twipsToPixels(design.top), twipsToPixels(design.width),
-                twipsToPixels(design.height));
+    setGeometry(toPixels(design.left, design.top, design.width, design.height));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }

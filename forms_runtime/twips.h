@@ -1,21 +1,45 @@
 #pragma once
 
+#include <QRect>
 #include <cmath>
+#include <compare>
 
 namespace forms {
 
-// Positions and sizes are kept in twips (1/1440 inch); windows land on the nearest
-// logical pixel, which Qt scales on HiDPI screens.
-inline constexpr float kTwipsPerPixel = 15.0f;
-
-inline int twipsToPixels(float twips)
+// A position or a size in twips (1/1440 inch), the unit every design and every handler
+// works in. Windows land on the nearest logical pixel, which Qt scales on HiDPI screens.
+// A distinct type, so twips never pass for pixels, nor pixels for twips.
+class Twips
 {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+public:
+    static constexpr float kPerPixel = 15.0f;
+
+    constexpr Twips() = default;
+    constexpr explicit Twips(float value) : m_value(value) {}
+
+    static Twips fromPixels(int pixels) { return Twips(static_cast<float>(pixels) * kPerPixel); }
+    int toPixels() const { return static_cast<int>(std::lround(m_value / kPerPixel)); }
+    constexpr float value() const { return m_value; }
+
+    constexpr Twips operator+(Twips other) const { return Twips(m_value + other.m_value); }
+    constexpr Twips operator-(Twips other) const { return Twips(m_value - other.m_value); }
+    constexpr auto operator<=>(const Twips&) const = default;
+
+private:
+    float m_value = 0;
+};
+
+namespace twips_literals {
+constexpr Twips operator""_tw(unsigned long long value)
+{
+    return Twips(static_cast<float>(value));
 }
+} // namespace twips_literals
 
-inline float pixelsToTwips(int pixels)
+// A design's rectangle on the nearest pixels.
+inline QRect toPixels(Twips left, Twips top, Twips width, Twips height)
 {
-    return static_cast<float>(pixels) * kTwipsPerPixel;
+    return QRect(left.toPixels(), top.toPixels(), width.toPixels(), height.toPixels());
 }
 
 } // namespace forms

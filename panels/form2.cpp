@@ -3,6 +3,7 @@
 namespace {
 
 using namespace forms;
+using namespace forms::twips_literals;
 using colours::kBlack;
 using colours::kWhite;
 
@@ -11,20 +12,20 @@ constexpr Colour kPointsColour = 0x0080FF; // RGB 255, 128, 0
 constexpr FontSpec kResultFont{"Arial", 9.75f, kBold, 178};
 
 constexpr FormDesign kForm{
-    "Form2", 2895,   5175, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault,
+    "Form2", 2895_tw, 5175_tw, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault,
     {},      "title"};
 
 // Front to back. Label2 reaches 240 twips past the right edge, where it is cut.
 constexpr ControlDesign kControls[] = {
-    ShapeDesign{"Shape1", 0, 360, 2895, 4815, kWhite, 2},
+    ShapeDesign{"Shape1", 0_tw, 360_tw, 2895_tw, 4815_tw, kWhite, 2},
     panelCloseLabel(4),
     LabelDesign{"Label3",
                 kNoIndex,
                 "Advice",
-                240,
-                1440,
-                2535,
-                3495,
+                240_tw,
+                1440_tw,
+                2535_tw,
+                3495_tw,
                 kBlack,
                 kAdviceColour,
                 kResultFont,
@@ -34,10 +35,10 @@ constexpr ControlDesign kControls[] = {
     LabelDesign{"Label2",
                 kNoIndex,
                 "Skin Type is  ",
-                240,
-                840,
-                2895,
-                1335,
+                240_tw,
+                840_tw,
+                2895_tw,
+                1335_tw,
                 kBlack,
                 kWhite,
                 kResultFont,
@@ -47,10 +48,10 @@ constexpr ControlDesign kControls[] = {
     LabelDesign{"Label1",
                 kNoIndex,
                 "Your Point= ",
-                240,
-                480,
-                2415,
-                375,
+                240_tw,
+                480_tw,
+                2415_tw,
+                375_tw,
                 kBlack,
                 kPointsColour,
                 kResultFont,

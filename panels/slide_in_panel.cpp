@@ -6,8 +6,6 @@
 #include "forms_runtime/screen_changes.h"
 #include "forms_runtime/timer.h"
 
-#include <QRectF>
-
 namespace {
 
 using forms::TimerDesign;
@@ -45,7 +43,7 @@ void SlideInPanel::load()
 void SlideInPanel::placeBelowScreen()
 {
     // Just below the screen, 100 twips in from its right edge; Left before Top.
-    setLeft(forms::Screen::width() - width() - kRightMargin);
+    setLeft(forms::Screen::width() - Width() - kRightMargin);
     setTop(forms::Screen::height());
 }
 
@@ -55,13 +53,13 @@ void SlideInPanel::Timer1_Timer()
     // come back to back, so run it here too and the panel always rests at the same place.
     Timer2_Timer();
     if (Timer1->isEnabled()) {
-        setTop(top() - kRiseStep);
+        setTop(Top() - kRiseStep);
     }
 }
 
 void SlideInPanel::Timer2_Timer()
 {
-    if (hasRisenFarEnough(top())) {
+    if (hasRisenFarEnough(Top())) {
         Timer1->setEnabled(false);
         // Nothing can start the rise again, so the check has nothing left to watch:
         // stopping it lets a resting panel cost no wake-ups at all.
@@ -85,28 +83,29 @@ void SlideInPanel::screenChanged()
     const bool resting = !Timer1->isEnabled();
     placeBelowScreen();
     if (resting) {
-        setTop(restingTopFrom(top()));
+        setTop(restingTopFrom(Top()));
     }
 }
 
-bool SlideInPanel::hasRisenFarEnough(float panelTop) const
+bool SlideInPanel::hasRisenFarEnough(forms::Twips panelTop) const
 {
-    return forms::Screen::height() - height() - kRestAboveBottom > panelTop;
+    return forms::Screen::height() - Height() - kRestAboveBottom > panelTop;
 }
 
-float SlideInPanel::restingTopFrom(float risingTop) const
+forms::Twips SlideInPanel::restingTopFrom(forms::Twips risingTop) const
 {
     // The rise as the timers run it: the stop check before every step.
-    float panelTop = risingTop;
+    forms::Twips panelTop = risingTop;
     while (!hasRisenFarEnough(panelTop)) {
-        panelTop -= kRiseStep;
+        panelTop = panelTop - kRiseStep;
     }
     return panelTop;
 }
 
 bool SlideInPanel::restsWhollyOnScreen() const
 {
-    const float restingTop = Timer1->isEnabled() ? restingTopFrom(top()) : top();
-    const QRectF screen(0, 0, forms::Screen::width(), forms::Screen::height());
-    return screen.contains(QRectF(left(), restingTop, width(), height()));
+    const forms::Twips restingTop = Timer1->isEnabled() ? restingTopFrom(Top()) : Top();
+    const forms::Twips origin{0};
+    return Left() >= origin && restingTop >= origin && Left() + Width() <= forms::Screen::width() &&
+           restingTop + Height() <= forms::Screen::height();
 }

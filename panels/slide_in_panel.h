@@ -18,9 +18,9 @@ class SlideInPanel : public forms::Form
     Q_OBJECT
 
 public:
-    static constexpr float kRightMargin = 100;
-    static constexpr float kRiseStep = 50;
-    static constexpr float kRestAboveBottom = 300;
+    static constexpr forms::Twips kRightMargin{100};
+    static constexpr forms::Twips kRiseStep{50};
+    static constexpr forms::Twips kRestAboveBottom{300};
 
     SlideInPanel(const forms::FormDesign& design, std::span<const forms::ControlDesign> controls);
 
@@ -40,9 +40,9 @@ private slots:
 private:
     void placeBelowScreen();
     // The stop check: whether a panel at this Top stands high enough on the current screen.
-    bool hasRisenFarEnough(float panelTop) const;
+    bool hasRisenFarEnough(forms::Twips panelTop) const;
     // Where a panel whose Top is given comes to rest, the check running before each step.
-    float restingTopFrom(float risingTop) const;
+    forms::Twips restingTopFrom(forms::Twips risingTop) const;
     bool restsWhollyOnScreen() const;
 };
 
@@ -50,13 +50,14 @@ private:
 constexpr forms::LabelDesign panelCloseLabel(int tabIndex)
 {
     using namespace forms;
+    using namespace forms::twips_literals;
     return {"cmdX",
             kNoIndex,
             "X",
-            2640,
-            0,
-            150,
-            195,
+            2640_tw,
+            0_tw,
+            150_tw,
+            195_tw,
             colours::kAccent,
             colours::kWhite,
             FontSpec{"Arial", 9.75f, kBold, 0},
@@ -68,13 +69,14 @@ constexpr forms::LabelDesign panelCloseLabel(int tabIndex)
 constexpr forms::LabelDesign panelTitle(std::string_view caption)
 {
     using namespace forms;
+    using namespace forms::twips_literals;
     return {"title",
             kNoIndex,
             caption,
-            0,
-            0,
-            2895,
-            345,
+            0_tw,
+            0_tw,
+            2895_tw,
+            345_tw,
             colours::kAccent,
             colours::kWhite,
             FontSpec{"Tahoma", 12, kBold, 178},

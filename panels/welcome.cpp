@@ -3,11 +3,12 @@
 namespace {
 
 using namespace forms;
+using namespace forms::twips_literals;
 using colours::kBlack;
 using colours::kWhite;
 
 constexpr FormDesign kForm{
-    "Form2", 2895,   2505, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault,
+    "Form2", 2895_tw, 2505_tw, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault,
     {},      "title"};
 
 // Front to back.
@@ -16,10 +17,10 @@ constexpr ControlDesign kControls[] = {
     LabelDesign{"Label1",
                 kNoIndex,
                 "By answering the questions below you can find out what type of skin you have",
-                120,
-                360,
-                2655,
-                1935,
+                120_tw,
+                360_tw,
+                2655_tw,
+                1935_tw,
                 kBlack,
                 kWhite,
                 FontSpec{"Tahoma", 14.25f, kBold, 178},

@@ -9,13 +9,14 @@ namespace form1_design {
 namespace {
 
 using namespace forms;
+using namespace forms::twips_literals;
 using colours::kAccent;
 using colours::kBlack;
 using colours::kWhite;
 
-constexpr FormDesign kForm{
-    "Form1",          9015,   9675, kBlack, WindowKind::Main, StartUpPosition::CenterScreen,
-    ":/icons/window", "title"};
+constexpr FormDesign kForm{"Form1",          9015_tw,          9675_tw,
+                           kBlack,           WindowKind::Main, StartUpPosition::CenterScreen,
+                           ":/icons/window", "title"};
 
 constexpr FontSpec kTitleFont{"Tahoma", 14.25f, kBold, 178};
 constexpr FontSpec kButtonFont{"Arial", 14.25f, kBold, 178};
@@ -23,32 +24,32 @@ constexpr FontSpec kQuestionFont{"Arial", 12, kBold, 178};
 constexpr FontSpec kListFont{"Tahoma", 8.25f, kRegular, 178};
 constexpr FontSpec kCaptionBarFont{"Arial", 9.75f, kBold, 0};
 
-constexpr float kListWidth = 2775;
-constexpr float kListHeight = 315;
-constexpr float kLineLeft = 120;
-constexpr float kLineRight = 8880;
+constexpr Twips kListWidth{2775};
+constexpr Twips kListHeight{315};
+constexpr Twips kLineLeft{120};
+constexpr Twips kLineRight{8880};
 
 // One question row: its label, its answer list and the separator line below them.
 struct QuestionRow
 {
-    float left, top, width, height;
+    Twips left, top, width, height;
     int questionTabIndex;
-    float listLeft, listTop;
+    Twips listLeft, listTop;
     int listTabIndex;
-    float lineY;
+    Twips lineY;
 };
 
 constexpr std::array<QuestionRow, assessment::kQuestionCount> kRows{{
-    {360, 720, 5895, 375, 0, 5880, 720, 1, 1320},
-    {360, 1560, 5895, 615, 12, 5880, 1560, 2, 2160},
-    {360, 2400, 5895, 375, 13, 5880, 2400, 3, 3000},
-    {360, 3120, 5655, 735, 14, 5880, 3240, 4, 3840},
-    {360, 4080, 5895, 375, 15, 5880, 4080, 5, 4680},
-    {360, 4800, 5535, 615, 16, 5880, 4920, 6, 5520},
-    {360, 5640, 5415, 615, 17, 5880, 5760, 8, 6360},
-    {360, 6600, 5895, 375, 18, 5880, 6600, 9, 7200},
-    {405, 7440, 5895, 375, 20, 5925, 7440, 19, 8040},
-    {285, 8160, 6255, 615, 22, 5880, 8280, 21, 8880},
+    {360_tw, 720_tw, 5895_tw, 375_tw, 0, 5880_tw, 720_tw, 1, 1320_tw},
+    {360_tw, 1560_tw, 5895_tw, 615_tw, 12, 5880_tw, 1560_tw, 2, 2160_tw},
+    {360_tw, 2400_tw, 5895_tw, 375_tw, 13, 5880_tw, 2400_tw, 3, 3000_tw},
+    {360_tw, 3120_tw, 5655_tw, 735_tw, 14, 5880_tw, 3240_tw, 4, 3840_tw},
+    {360_tw, 4080_tw, 5895_tw, 375_tw, 15, 5880_tw, 4080_tw, 5, 4680_tw},
+    {360_tw, 4800_tw, 5535_tw, 615_tw, 16, 5880_tw, 4920_tw, 6, 5520_tw},
+    {360_tw, 5640_tw, 5415_tw, 615_tw, 17, 5880_tw, 5760_tw, 8, 6360_tw},
+    {360_tw, 6600_tw, 5895_tw, 375_tw, 18, 5880_tw, 6600_tw, 9, 7200_tw},
+    {405_tw, 7440_tw, 5895_tw, 375_tw, 20, 5925_tw, 7440_tw, 19, 8040_tw},
+    {285_tw, 8160_tw, 6255_tw, 615_tw, 22, 5880_tw, 8280_tw, 21, 8880_tw},
 }};
 
 ListDesign answerList(int i)
@@ -94,8 +95,8 @@ std::vector<ControlDesign> buildControls()
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
         rows.emplace_back(answerList(i));
     }
-    rows.emplace_back(LabelDesign{"about", kNoIndex, "?", 8760, 0, 120, 240, kAccent, kWhite,
-                                  kCaptionBarFont, Alignment::Centre, 23, "About"});
+    rows.emplace_back(LabelDesign{"about", kNoIndex, "?", 8760_tw, 0_tw, 120_tw, 240_tw, kAccent,
+                                  kWhite, kCaptionBarFont, Alignment::Centre, 23, "About"});
     // question(i) lies over Line1(i) from the bottom row up; the first row's line lies over
     // its question.
     for (int i = assessment::kQuestionCount - 1; i >= 1; --i) {
@@ -104,29 +105,29 @@ std::vector<ControlDesign> buildControls()
     }
     rows.emplace_back(separatorLine(0));
     rows.emplace_back(questionLabel(0));
-    rows.emplace_back(LabelDesign{"cmdX", kNoIndex, "X", 8520, 0, 150, 195, kAccent, kWhite,
-                                  kCaptionBarFont, Alignment::Centre, 11, "Close"});
+    rows.emplace_back(LabelDesign{"cmdX", kNoIndex, "X", 8520_tw, 0_tw, 150_tw, 195_tw, kAccent,
+                                  kWhite, kCaptionBarFont, Alignment::Centre, 11, "Close"});
     rows.emplace_back(LabelDesign{"title",
                                   kNoIndex,
                                   "Velorin",
-                                  0,
-                                  0,
-                                  9015,
-                                  465,
+                                  0_tw,
+                                  0_tw,
+                                  9015_tw,
+                                  465_tw,
                                   kAccent,
                                   kWhite,
                                   kTitleFont,
                                   Alignment::Centre,
                                   7,
                                   {}});
-    rows.emplace_back(ShapeDesign{"Shape1", 2167, 9090, 4680, 405, kAccent, 2});
+    rows.emplace_back(ShapeDesign{"Shape1", 2167_tw, 9090_tw, 4680_tw, 405_tw, kAccent, 2});
     rows.emplace_back(LabelDesign{"Label1",
                                   kNoIndex,
                                   "Calculate Your Skin Type",
-                                  2167,
-                                  9090,
-                                  4680,
-                                  420,
+                                  2167_tw,
+                                  9090_tw,
+                                  4680_tw,
+                                  420_tw,
                                   kBlack,
                                   kWhite,
                                   kButtonFont,

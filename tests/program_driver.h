@@ -11,6 +11,7 @@
 #include "panels/form2.h"
 #include "panels/welcome.h"
 #include "questionnaire_window/form1.h"
+#include "twips_output.h"
 #include "window_system.h"
 
 #include <QAbstractItemView>

@@ -183,12 +183,12 @@ private slots:
         program().calculate();
         program().waitForPanelsToRest();
         Form2* panel = program().resultPanel();
-        QCOMPARE(panel->top(), 10700.0f);
+        QCOMPARE(panel->Top(), 10700_tw);
 
         program().chooseByArrowKeys(0, 3);
         program().calculate();
         QCOMPARE(program().resultPanel(), panel);
-        QCOMPARE(panel->top(), 10700.0f);
+        QCOMPARE(panel->Top(), 10700_tw);
         verifyResultShows(panel, 13);
     }
 
@@ -202,13 +202,13 @@ private slots:
         program().chooseByArrowKeys(4, 2);
         program().press(form1().Label1);
         Form2* panel = program().resultPanel();
-        QVERIFY(panel->top() > 10700.0f);
+        QVERIFY(panel->Top() > 10700_tw);
         verifyDesignCaptions(panel);
         QTest::mouseRelease(program().window(), Qt::LeftButton, {},
                             ProgramDriver::centreOf(form1().Label1));
         verifyResultShows(panel, 12);
         program().waitForPanelsToRest();
-        QCOMPARE(panel->top(), 10700.0f);
+        QCOMPARE(panel->Top(), 10700_tw);
     }
 
     void calculationAfterClosingTheWelcomeKeepsItHidden()
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(reloaded != nullptr);
         QVERIFY(!reloaded->isVisible());
         program().waitForPanelsToRest();
-        QCOMPARE(reloaded->top(), 13350.0f);
+        QCOMPARE(reloaded->Top(), 13350_tw);
         QVERIFY(!reloaded->isVisible());
     }
 
@@ -322,7 +322,7 @@ private slots:
         QCOMPARE(form1().pos(), start + QPoint(60, 45));
         moveTo(pressedAt + QPoint(90, 90));
         QCOMPARE(form1().pos(), start + QPoint(60, 45));
-        QCOMPARE(form1().left(), static_cast<float>(form1().pos().x() * 15));
+        QCOMPARE(form1().Left(), Twips::fromPixels(form1().pos().x()));
     }
 
     void typingIsErasedAndChoosingIsNot()

@@ -8,6 +8,7 @@
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
 #include "forms_runtime/timer.h"
+#include "twips_output.h"
 #include "window_system.h"
 
 #include <QAbstractItemView>
@@ -33,21 +34,21 @@ constexpr FontSpec kFont{"Arial", 8, kRegular, 0};
 
 // 400 x 300 pixels at 15 twips a pixel.
 constexpr FormDesign kTestFormDesign{
-    "Test form", 6000, 4500, colours::kWhite, WindowKind::Main, StartUpPosition::CenterScreen,
+    "Test form", 6000_tw, 4500_tw, colours::kWhite, WindowKind::Main, StartUpPosition::CenterScreen,
     {},          {}};
 
 const QString kTitleCaption = QStringLiteral("Design caption");
 
-LabelDesign labelRow(std::string_view name, std::string_view caption, float left, float top,
-                     float width, float height, Alignment alignment)
+LabelDesign labelRow(std::string_view name, std::string_view caption, Twips left, Twips top,
+                     Twips width, Twips height, Alignment alignment)
 {
     return {name,  kNoIndex,  caption, left, top, width, height, colours::kWhite, colours::kBlack,
             kFont, alignment, 0,       {}};
 }
 
-ListDesign listRow(int index, float top, std::array<std::string_view, 4> entries)
+ListDesign listRow(int index, Twips top, std::array<std::string_view, 4> entries)
 {
-    return {"Answer",        index, 3600,      top,     2250,       330, colours::kWhite,
+    return {"Answer",        index, 3600_tw,   top,     2250_tw,    330_tw, colours::kWhite,
             colours::kBlack, kFont, index + 1, entries, entries[0], {}};
 }
 
@@ -57,13 +58,13 @@ ListDesign listRow(int index, float top, std::array<std::string_view, 4> entries
 // (20, 200, 100 x 30) and the two lists (150 x 22) at x = 240, y = 20 and y = 80. Earlier rows
 // lie on top, except that lists lie above every label.
 const std::array<ControlDesign, 7> kControls{{
-    LineDesign{"Rule", 1, 1500, 150, 1500, 1350, colours::kAccent, 3},
-    ShapeDesign{"Frame", 150, 150, 3300, 1200, colours::kAccent, 2},
-    LineDesign{"Rule", 0, 150, 2250, 5850, 2250, colours::kBlack, 5},
-    labelRow("Title", "Design caption", 300, 300, 3900, 900, Alignment::Left),
-    labelRow("Button", "Press me", 300, 3000, 1500, 450, Alignment::Centre),
-    listRow(0, 300, {"Reddish", "Whitish", "Beige", "Brown"}),
-    listRow(1, 1200, {"Lots", "Some", "Few", "None"}),
+    LineDesign{"Rule", 1, 1500_tw, 150_tw, 1500_tw, 1350_tw, colours::kAccent, 3},
+    ShapeDesign{"Frame", 150_tw, 150_tw, 3300_tw, 1200_tw, colours::kAccent, 2},
+    LineDesign{"Rule", 0, 150_tw, 2250_tw, 5850_tw, 2250_tw, colours::kBlack, 5},
+    labelRow("Title", "Design caption", 300_tw, 300_tw, 3900_tw, 900_tw, Alignment::Left),
+    labelRow("Button", "Press me", 300_tw, 3000_tw, 1500_tw, 450_tw, Alignment::Centre),
+    listRow(0, 300_tw, {"Reddish", "Whitish", "Beige", "Brown"}),
+    listRow(1, 1200_tw, {"Lots", "Some", "Few", "None"}),
 }};
 
 const std::array<TimerDesign, 3> kTimers{{
@@ -206,8 +207,8 @@ void FormsRuntimeTest::cleanup()
 
 void FormsRuntimeTest::screenMeasuresInTwips()
 {
-    QCOMPARE(Screen::width(), 28800.0f);
-    QCOMPARE(Screen::height(), 16200.0f);
+    QCOMPARE(Screen::width(), 28800_tw);
+    QCOMPARE(Screen::height(), 16200_tw);
 }
 
 void FormsRuntimeTest::positionReadsBackInTwips_data()
@@ -229,11 +230,11 @@ void FormsRuntimeTest::positionReadsBackInTwips()
     QFETCH(QPoint, pixels);
     auto& form = shownForm<MainForm>();
 
-    form.setLeft(left);
-    form.setTop(top);
+    form.setLeft(Twips(left));
+    form.setTop(Twips(top));
     // What was written comes back unrounded; only the window itself snaps to a pixel.
-    QCOMPARE(form.left(), left);
-    QCOMPARE(form.top(), top);
+    QCOMPARE(form.Left(), Twips(left));
+    QCOMPARE(form.Top(), Twips(top));
     QCOMPARE(form.pos(), pixels);
     QTRY_COMPARE(form.windowHandle()->position(), pixels);
 }

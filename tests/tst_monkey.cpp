@@ -3,6 +3,7 @@
 #include "forms_runtime/screen.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
+#include "twips_output.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -107,9 +108,9 @@ std::set<int> possiblePoints(const ShownAnswers& atClick, const ShownAnswers& at
 struct PanelTrack
 {
     QPointer<SlideInPanel> panel;
-    float left = 0;
-    float lastTop = 0;
-    std::optional<float> restingTop;
+    Twips left;
+    Twips lastTop;
+    std::optional<Twips> restingTop;
 };
 
 class Monkey : public QObject
@@ -904,43 +905,44 @@ void Monkey::step()
 void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* name)
 {
     if (panel != track.panel) {
-        track = PanelTrack{panel, panel ? panel->left() : 0, panel ? panel->top() : 0, {}};
+        track =
+            PanelTrack{panel, panel ? panel->Left() : Twips(), panel ? panel->Top() : Twips(), {}};
     }
     if (panel == nullptr) {
         return;
     }
     // Between screen changes a panel only ever rises, stays at its left, and once at rest
     // stands still for good.
-    QVERIFY2(panel->left() == track.left, name);
-    QVERIFY2(panel->top() <= track.lastTop, qPrintable(QStringLiteral("%1 went down from %2 to %3")
+    QVERIFY2(panel->Left() == track.left, name);
+    QVERIFY2(panel->Top() <= track.lastTop, qPrintable(QStringLiteral("%1 went down from %2 to %3")
                                                            .arg(QLatin1String(name))
-                                                           .arg(track.lastTop)
-                                                           .arg(panel->top())));
-    track.lastTop = panel->top();
+                                                           .arg(track.lastTop.value())
+                                                           .arg(panel->Top().value())));
+    track.lastTop = panel->Top();
     if (!panel->Timer1->isEnabled()) {
         QVERIFY2(!panel->Timer2->isRunning(), name);
         if (!track.restingTop) {
-            track.restingTop = panel->top();
+            track.restingTop = panel->Top();
             tallyOne(QStringLiteral("panels come to rest"));
             // Stopped on this screen (it has not changed since the last look): clear of its
             // bottom edge by more than the margin.
             if (m_screenAtLastLook == QGuiApplication::primaryScreen()->size()) {
-                const float gap = forms::Screen::height() - (panel->top() + panel->height());
+                const Twips gap = forms::Screen::height() - (panel->Top() + panel->Height());
                 QVERIFY2(gap > SlideInPanel::kRestAboveBottom,
                          qPrintable(QStringLiteral("%1 came to rest %2 twips above the bottom")
                                         .arg(QLatin1String(name))
-                                        .arg(gap)));
+                                        .arg(gap.value())));
             }
         }
         // Whatever the screen did, a resting panel can be seen whole.
-        QVERIFY2(panel->top() >= 0 && panel->left() >= 0 &&
-                     panel->left() + panel->width() <= forms::Screen::width() &&
-                     panel->top() + panel->height() <= forms::Screen::height(),
+        QVERIFY2(panel->Top() >= 0_tw && panel->Left() >= 0_tw &&
+                     panel->Left() + panel->Width() <= forms::Screen::width() &&
+                     panel->Top() + panel->Height() <= forms::Screen::height(),
                  qPrintable(QStringLiteral("%1 rests off the screen at (%2, %3)")
                                 .arg(QLatin1String(name))
-                                .arg(panel->left())
-                                .arg(panel->top())));
-        QVERIFY2(panel->top() == *track.restingTop,
+                                .arg(panel->Left().value())
+                                .arg(panel->Top().value())));
+        QVERIFY2(panel->Top() == *track.restingTop,
                  qPrintable(QStringLiteral("%1 moved at rest").arg(QLatin1String(name))));
     }
 }

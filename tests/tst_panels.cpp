@@ -5,6 +5,7 @@
 #include "panel_ticks.h"
 #include "panels/form2.h"
 #include "panels/welcome.h"
+#include "twips_output.h"
 #include "window_system.h"
 
 #include <QSignalSpy>
@@ -65,15 +66,15 @@ private slots:
         QFETCH(float, restingTop);
 
         SlideInPanel& panel = load(*m_registry);
-        QCOMPARE(panel.width(), 2895.0f);
-        QCOMPARE(panel.height(), height);
-        QCOMPARE(panel.left(), 25805.0f);
-        QCOMPARE(panel.top(), 16200.0f);
+        QCOMPARE(panel.Width(), 2895_tw);
+        QCOMPARE(panel.Height(), Twips(height));
+        QCOMPARE(panel.Left(), 25805_tw);
+        QCOMPARE(panel.Top(), 16200_tw);
         QCOMPARE(panel.pos(), QPoint(1720, 1080));
         QCOMPARE(panel.size(), QSize(193, qRound(height / 15)));
 
         QCOMPARE(riseUntilRest(panel), steps);
-        QCOMPARE(panel.top(), restingTop);
+        QCOMPARE(panel.Top(), Twips(restingTop));
         QCOMPARE(panel.pos().y(), qRound(restingTop / 15));
     }
 
@@ -83,7 +84,7 @@ private slots:
     {
         QFETCH(PanelLoader, load);
         SlideInPanel& panel = load(*m_registry);
-        const float exactlyAtLimit = 16200.0f - panel.height() - 300.0f;
+        const Twips exactlyAtLimit = 16200_tw - panel.Height() - 300_tw;
 
         panel.setTop(exactlyAtLimit);
         panel.Timer2->tick();
@@ -92,7 +93,7 @@ private slots:
         panel.Timer1->tick();
         panel.Timer2->tick();
         QVERIFY(!panel.Timer1->isEnabled());
-        QCOMPARE(panel.top(), exactlyAtLimit - 50.0f);
+        QCOMPARE(panel.Top(), exactlyAtLimit - 50_tw);
     }
 
     void risesOnItsOwnTimersAndThenSleeps_data()
@@ -108,7 +109,7 @@ private slots:
         QVERIFY(panel.Timer1->isRunning());
         QVERIFY(panel.Timer2->isRunning());
         QTRY_VERIFY_WITH_TIMEOUT(!panel.Timer1->isEnabled(), 20000);
-        QCOMPARE(panel.top(), restingTop);
+        QCOMPARE(panel.Top(), Twips(restingTop));
         // Nothing can restart the rise, so nothing keeps waking the program.
         QVERIFY(!panel.Timer1->isRunning());
         QVERIFY(!panel.Timer2->isRunning());
@@ -123,10 +124,10 @@ private slots:
         panel.showModeless();
         panel.Timer1->tick();
         panel.Timer1->tick();
-        const float risingTop = panel.top();
+        const Twips risingTop = panel.Top();
 
         panel.showModeless();
-        QCOMPARE(panel.top(), risingTop);
+        QCOMPARE(panel.Top(), risingTop);
         QVERIFY(panel.Timer1->isEnabled());
         QCOMPARE(&load(*m_registry), &panel);
     }
@@ -137,9 +138,9 @@ private slots:
         Welcome* panel = m_registry->loadedForm<Welcome>();
         QVERIFY(panel != nullptr);
         QVERIFY(!panel->isVisible());
-        QCOMPARE(panel->top(), 16200.0f);
+        QCOMPARE(panel->Top(), 16200_tw);
         QCOMPARE(riseUntilRest(*panel), 57);
-        QCOMPARE(panel->top(), 13350.0f);
+        QCOMPARE(panel->Top(), 13350_tw);
         QVERIFY(!panel->isVisible());
     }
 
@@ -150,7 +151,7 @@ private slots:
         Form2* panel = m_registry->loadedForm<Form2>();
         QVERIFY(panel != nullptr);
         QVERIFY(!panel->isVisible());
-        QCOMPARE(panel->top(), 16200.0f);
+        QCOMPARE(panel->Top(), 16200_tw);
         QVERIFY(panel->Timer1->isRunning());
     }
 
@@ -165,7 +166,7 @@ private slots:
 
         forms::show<Form2>();
         Form2& second = m_registry->form<Form2>();
-        QCOMPARE(second.top(), 16200.0f);
+        QCOMPARE(second.Top(), 16200_tw);
         QVERIFY(second.Timer1->isEnabled());
         QCOMPARE(second.Label1->caption(), QStringLiteral("Your Point= "));
         QCOMPARE(second.Label2->caption(), QStringLiteral("Skin Type is  "));

@@ -20,8 +20,8 @@ private slots:
     {
         QCOMPARE(form1().size(), QSize(601, 645));
         QCOMPARE(form1().pos(), QPoint(659, 217));
-        QCOMPARE(form1().width(), 9015.0f);
-        QCOMPARE(form1().height(), 9675.0f);
+        QCOMPARE(form1().Width(), 9015_tw);
+        QCOMPARE(form1().Height(), 9675_tw);
         QCOMPARE(form1().windowTitle(), QStringLiteral("Form1"));
         QVERIFY(form1().windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(!form1().windowIcon().isNull());

@@ -35,21 +35,22 @@ SlideInPanel* resultPanel(ProgramDriver& program)
     return program.resultPanel();
 }
 
-float screenHeightTwips()
+Twips screenHeightTwips()
 {
     return forms::Screen::height();
 }
 
 QPointF placeOf(const SlideInPanel& panel)
 {
-    return QPointF(panel.left(), panel.top());
+    return QPointF(panel.Left().value(), panel.Top().value());
 }
 
 // A screen change leaves a panel where it is, or places it again as its load does: just
 // below the new screen, 100 twips in from its right edge.
 void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
 {
-    const QPointF placedAgain(forms::Screen::width() - panel.width() - 100, screenHeightTwips());
+    const QPointF placedAgain((forms::Screen::width() - panel.Width() - 100_tw).value(),
+                              screenHeightTwips().value());
     const QPointF now = placeOf(panel);
     QVERIFY2(now == before || now == placedAgain,
              qPrintable(QStringLiteral("moved from (%1, %2) to (%3, %4)")
@@ -61,21 +62,21 @@ void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
 
 void verifyStandsWhollyOnTheScreen(const SlideInPanel& panel)
 {
-    const QRectF screen(0, 0, forms::Screen::width(), screenHeightTwips());
-    QVERIFY(screen.contains(QRectF(placeOf(panel), QSizeF(panel.width(), panel.height()))));
+    const QRectF screen(0, 0, forms::Screen::width().value(), screenHeightTwips().value());
+    const QSizeF size(panel.Width().value(), panel.Height().value());
+    QVERIFY(screen.contains(QRectF(placeOf(panel), size)));
 }
 
 // At rest above the screen's bottom edge, by more than the margin, and no higher than
 // the one step that took it past that line.
 void verifyRestsJustAboveTheBottom(const SlideInPanel& panel)
 {
-    const float bottomGap = screenHeightTwips() - (panel.top() + panel.height());
-    QVERIFY2(
-        bottomGap > SlideInPanel::kRestAboveBottom,
-        qPrintable(
-            QStringLiteral("bottom edge only %1 twips above the screen's bottom").arg(bottomGap)));
+    const Twips bottomGap = screenHeightTwips() - (panel.Top() + panel.Height());
+    QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
+             qPrintable(QStringLiteral("bottom edge only %1 twips above the screen's bottom")
+                            .arg(bottomGap.value())));
     QVERIFY2(bottomGap - SlideInPanel::kRiseStep <= SlideInPanel::kRestAboveBottom,
-             qPrintable(QStringLiteral("rose %1 twips too far").arg(bottomGap - 300)));
+             qPrintable(QStringLiteral("rose %1 twips too far").arg((bottomGap - 300_tw).value())));
     QVERIFY(!panel.Timer1->isEnabled());
 }
 
@@ -213,7 +214,7 @@ private slots:
         SlideInPanel* panel = pick(program());
         tickPanel(*panel, pairsBefore);
         QVERIFY(panel->Timer1->isEnabled());
-        const float topBefore = panel->top();
+        const Twips topBefore = panel->Top();
 
         const QPointF before = placeOf(*panel);
 
@@ -222,11 +223,11 @@ private slots:
         verifyStaysOrIsPlacedAgain(*panel, before);
         const bool stayed = placeOf(*panel) == before;
         riseUntilRest(*panel);
-        const float restLine =
-            screenHeightTwips() - panel->height() - SlideInPanel::kRestAboveBottom;
+        const Twips restLine =
+            screenHeightTwips() - panel->Height() - SlideInPanel::kRestAboveBottom;
         if (stayed && topBefore < restLine) {
             // Already clear of the new bottom edge: it stops where it stands.
-            QCOMPARE(panel->top(), topBefore);
+            QCOMPARE(panel->Top(), topBefore);
         } else {
             verifyRestsJustAboveTheBottom(*panel);
         }
@@ -242,12 +243,12 @@ private slots:
         ScreenSizeChange change;
         change.resize(QSize(1024, 768));
         QTRY_VERIFY_WITH_TIMEOUT(!panel->Timer1->isEnabled(), 30000);
-        const float bottomGap = screenHeightTwips() - (panel->top() + panel->height());
-        QVERIFY2(bottomGap > 300, qPrintable(QString::number(bottomGap)));
-        const float restingTop = panel->top();
+        const Twips bottomGap = screenHeightTwips() - (panel->Top() + panel->Height());
+        QVERIFY2(bottomGap > 300_tw, qPrintable(QString::number(bottomGap.value())));
+        const Twips restingTop = panel->Top();
         change.resize(QSize(1920, 1080));
         QTest::qWait(50);
-        QCOMPARE(panel->top(), restingTop);
+        QCOMPARE(panel->Top(), restingTop);
     }
 
     void screenSwitchesBackAndForthMidRise_data() { addPanelRows(); }
@@ -269,9 +270,9 @@ private slots:
             verifyStaysOrIsPlacedAgain(*panel, before);
             QVERIFY(next < 1000);
         }
-        const float bottomGap = screenHeightTwips() - (panel->top() + panel->height());
+        const Twips bottomGap = screenHeightTwips() - (panel->Top() + panel->Height());
         QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
-                 qPrintable(QString::number(bottomGap)));
+                 qPrintable(QString::number(bottomGap.value())));
         verifyStandsWhollyOnTheScreen(*panel);
     }
 
@@ -300,7 +301,7 @@ private slots:
         // Half a pair: the step has come, the check has not.
         panel->Timer1->tick();
         QVERIFY(panel->Timer1->isEnabled());
-        QVERIFY(panel->top() < 16200.0f);
+        QVERIFY(panel->Top() < 16200_tw);
 
         if (byDoubleClick) {
             QTest::mouseDClick(panel->windowHandle(), Qt::LeftButton, {}, freeSurface);
@@ -330,11 +331,11 @@ private slots:
                                        : static_cast<SlideInPanel*>(program().welcomePanel());
         QVERIFY(again != nullptr);
         QCOMPARE(again->isVisible(), isResult);
-        QCOMPARE(again->top(), 16200.0f);
-        QCOMPARE(again->left(), 25805.0f);
+        QCOMPARE(again->Top(), 16200_tw);
+        QCOMPARE(again->Left(), 25805_tw);
         QVERIFY(again->Timer1->isEnabled());
         QCOMPARE(riseUntilRest(*again), isResult ? 110 : 57);
-        QCOMPARE(again->top(), isResult ? 10700.0f : 13350.0f);
+        QCOMPARE(again->Top(), isResult ? 10700_tw : 13350_tw);
     }
 
     void closingOnItsOwnTimersMidRise_data() { addPanelRows(); }
@@ -344,7 +345,7 @@ private slots:
         QFETCH(PanelPicker, pick);
         QPointer<SlideInPanel> panel = pick(program());
         QVERIFY(QTest::qWaitForWindowExposed(panel.data()));
-        QTRY_VERIFY(panel->top() < 16200.0f);
+        QTRY_VERIFY(panel->Top() < 16200_tw);
         if (!panel->Timer1->isEnabled()) {
             QSKIP("the machine was too slow to catch the panel rising");
         }
@@ -428,11 +429,11 @@ private slots:
         QVERIFY(result != nullptr);
         tickPanel(*panel, pairsBefore);
         QVERIFY(panel->Timer1->isEnabled());
-        const float top = panel->top();
+        const Twips top = panel->Top();
 
         ProgramDriver::clickAtOnce(form1().Label1);
         QCOMPARE(program().resultPanel(), result);
-        QCOMPARE(panel->top(), top);
+        QCOMPARE(panel->Top(), top);
         QVERIFY(panel->Timer1->isEnabled());
         const assessment::AssessmentResult expected = assessment::ScoreAnswers(
             std::array<assessment::AnswerPosition, 10>{-1, -1, -1, 1, -1, -1, -1, 3, -1, -1});
@@ -441,7 +442,7 @@ private slots:
         QCOMPARE(result->Label1->caption(), toQString(expected.PointsLine));
 
         riseUntilRest(*panel);
-        QCOMPARE(panel->top(), 10700.0f);
+        QCOMPARE(panel->Top(), 10700_tw);
         QVERIFY(!program().welcomePanel()->isVisible());
     }
 
@@ -449,7 +450,7 @@ private slots:
     {
         program().calculate();
         Form2* panel = program().resultPanel();
-        QTRY_VERIFY(panel->top() < 14000.0f);
+        QTRY_VERIFY(panel->Top() < 14000_tw);
         program().calculate();
         program().calculate();
         QCOMPARE(program().resultPanel(), panel);
@@ -460,8 +461,8 @@ private slots:
         for (const SlideInPanel* each :
              {static_cast<const SlideInPanel*>(panel),
               static_cast<const SlideInPanel*>(program().welcomePanel())}) {
-            QVERIFY(each->top() <= (each == panel ? 10700.0f : 13350.0f));
-            QVERIFY(screenHeightTwips() - (each->top() + each->height()) >
+            QVERIFY(each->Top() <= (each == panel ? 10700_tw : 13350_tw));
+            QVERIFY(screenHeightTwips() - (each->Top() + each->Height()) >
                     SlideInPanel::kRestAboveBottom);
         }
         QVERIFY(!program().welcomePanel()->isVisible());
@@ -476,8 +477,8 @@ private slots:
         // with no 1 ms check between them.
         QFETCH(PanelPicker, pick);
         SlideInPanel* panel = pick(program());
-        const float restingTop = qobject_cast<Form2*>(panel) != nullptr ? 10700.0f : 13350.0f;
-        while (panel->top() > restingTop + SlideInPanel::kRiseStep) {
+        const Twips restingTop = qobject_cast<Form2*>(panel) != nullptr ? 10700_tw : 13350_tw;
+        while (panel->Top() > restingTop + SlideInPanel::kRiseStep) {
             tickPanel(*panel, 1);
         }
         QVERIFY(panel->Timer1->isEnabled());
@@ -487,7 +488,7 @@ private slots:
         panel->Timer1->tick();
         panel->Timer2->tick();
         QVERIFY(!panel->Timer1->isEnabled());
-        QCOMPARE(panel->top(), restingTop);
+        QCOMPARE(panel->Top(), restingTop);
     }
 };
 

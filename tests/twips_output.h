@@ -1,0 +1,18 @@
+#pragma once
+
+#include "forms_runtime/twips.h"
+
+#include <QTest>
+
+using forms::Twips;
+using namespace forms::twips_literals;
+
+namespace forms {
+
+// Found by QCOMPARE, so a failed comparison shows the twips.
+inline char* toString(const Twips& twips)
+{
+    return QTest::toString(twips.value());
+}
+
+} // namespace forms
