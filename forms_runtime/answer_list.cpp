@@ -41,6 +41,7 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
 {
     setLineEdit(textField(this));
     setGeometry(toPixels(design.left, design.top, design.width, design.height));
+    setObjectName(controlName(design.name, design.index));
     setFont(toQFont(design.font));
     setInsertPolicy(QComboBox::NoInsert);
     // Far beyond any answer, yet short enough that erasing a paste of it is instant: every

@@ -16,6 +16,8 @@ class AnswerList : public QComboBox
     Q_OBJECT
 
 public:
+    using Design = ListDesign;
+
     static constexpr int kLongestText = 255;
 
     AnswerList(const ListDesign& design, QWidget* parent);

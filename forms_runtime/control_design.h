@@ -5,7 +5,6 @@
 
 #include <array>
 #include <string_view>
-#include <variant>
 
 namespace forms {
 
@@ -63,10 +62,7 @@ struct ListDesign
     int tabIndex;
     std::array<std::string_view, 4> entries;
     std::string_view initialText;
-    std::string_view label; // the label of the same index that names it to assistive tools
 };
-
-using ControlDesign = std::variant<LabelDesign, ShapeDesign, LineDesign, ListDesign>;
 
 struct TimerDesign
 {
@@ -90,7 +86,6 @@ struct FormDesign
     WindowKind kind;
     StartUpPosition startUpPosition;
     std::string_view iconFolder; // a resource folder of images; empty: no icon of its own
-    std::string_view captionBar; // the label whose caption names the window to assistive tools
 };
 
 } // namespace forms

@@ -27,12 +27,6 @@ namespace forms {
 
 namespace {
 
-QString controlKey(std::string_view name, int index)
-{
-    const QString base = toQString(name);
-    return index == kNoIndex ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
-}
-
 Qt::WindowFlags flagsFor(WindowKind kind)
 {
     if (kind == WindowKind::Main) {
@@ -75,8 +69,7 @@ int startUpOffset(int screenExtent, int areaStart, int areaExtent, int windowExt
 
 Form::Form(const FormDesign& design)
     : QWidget(nullptr, flagsFor(design.kind)), m_kind(design.kind),
-      m_startUpPosition(design.startUpPosition), m_width(design.width), m_height(design.height),
-      m_captionBar(design.captionBar)
+      m_startUpPosition(design.startUpPosition), m_width(design.width), m_height(design.height)
 {
     setWindowTitle(toQString(design.caption));
     setFixedSize(m_width.toPixels(), m_height.toPixels());
@@ -164,48 +157,21 @@ void Form::placeAtStartUp()
                startUpOffset(screen.height(), area.top(), area.height(), m_height.toPixels())));
 }
 
-void Form::buildControls(std::span<const ControlDesign> controls)
+void Form::place(QWidget* control)
 {
-    // Reverse iterators rather than std::views::reverse, which clang 14 cannot compile
-    // against GCC 12's standard library.
-    std::for_each(controls.rbegin(), controls.rend(),
-                  [this](const ControlDesign& design) { addControl(design); });
-    for (AnswerList* list : std::as_const(m_tabOrder)) {
-        list->raise();
-    }
-    chainTabOrder();
-    nameListsAndWindow(controls);
+    control->lower();
 }
 
-void Form::addControl(const ControlDesign& design)
+void Form::place(Label* label)
 {
-    std::visit(
-        [this](const auto& row) {
-            using Row = std::decay_t<decltype(row)>;
-            QWidget* widget = nullptr;
-            QString key;
-            if constexpr (std::is_same_v<Row, LabelDesign>) {
-                auto* label = new Label(row, this);
-                connect(label, &Label::captionChanged, this,
-                        [this, label] { onCaptionChanged(label); });
-                widget = label;
-                key = controlKey(row.name, row.index);
-            } else if constexpr (std::is_same_v<Row, ShapeDesign>) {
-                widget = new Shape(row, this);
-                key = controlKey(row.name, kNoIndex);
-            } else if constexpr (std::is_same_v<Row, LineDesign>) {
-                widget = new Line(row, this);
-                key = controlKey(row.name, row.index);
-            } else {
-                auto* list = new AnswerList(row, this);
-                m_tabOrder.append(list);
-                widget = list;
-                key = controlKey(row.name, row.index);
-            }
-            widget->setObjectName(key);
-            m_controls.insert(key, widget);
-        },
-        design);
+    label->lower();
+    connect(label, &Label::captionChanged, this, [this, label] { onCaptionChanged(label); });
+}
+
+void Form::place(AnswerList* list)
+{
+    m_tabOrder.append(list);
+    chainTabOrder();
 }
 
 void Form::chainTabOrder()
@@ -216,21 +182,15 @@ void Form::chainTabOrder()
     }
 }
 
-void Form::nameListsAndWindow(std::span<const ControlDesign> controls)
+void Form::nameAfter(const Label* captionBar)
 {
-    for (const ControlDesign& design : controls) {
-        if (const auto* row = std::get_if<ListDesign>(&design); row && !row->label.empty()) {
-            label(row->label, row->index)->setBuddy(answerList(row->name, row->index));
-        }
-    }
-    if (const Label* bar = label(m_captionBar)) {
-        setAccessibleName(bar->accessibleName());
-    }
+    m_captionBar = captionBar;
+    setAccessibleName(captionBar->accessibleName());
 }
 
 void Form::onCaptionChanged(const Label* changed)
 {
-    if (changed == label(m_captionBar)) {
+    if (changed == m_captionBar) {
         setAccessibleName(changed->accessibleName());
     }
     if (m_announcer != nullptr) {
@@ -238,45 +198,9 @@ void Form::onCaptionChanged(const Label* changed)
     }
 }
 
-void Form::addTimers(std::span<const TimerDesign> timers)
+Timer* Form::add(const TimerDesign& row)
 {
-    for (const TimerDesign& design : timers) {
-        new Timer(design, this);
-    }
-}
-
-QWidget* Form::control(std::string_view name, int index) const
-{
-    QWidget* found = m_controls.value(controlKey(name, index));
-    if (found == nullptr) {
-        qWarning("%s has no control %s", qPrintable(windowTitle()),
-                 qPrintable(controlKey(name, index)));
-    }
-    return found;
-}
-
-Label* Form::label(std::string_view name, int index) const
-{
-    return qobject_cast<Label*>(control(name, index));
-}
-
-AnswerList* Form::answerList(std::string_view name, int index) const
-{
-    return qobject_cast<AnswerList*>(control(name, index));
-}
-
-Shape* Form::shape(std::string_view name) const
-{
-    return qobject_cast<Shape*>(control(name, kNoIndex));
-}
-
-Timer* Form::timer(std::string_view name) const
-{
-    Timer* found = findChild<Timer*>(toQString(name), Qt::FindDirectChildrenOnly);
-    if (found == nullptr) {
-        qWarning("%s has no timer %s", qPrintable(windowTitle()), qPrintable(toQString(name)));
-    }
-    return found;
+    return new Timer(row, this);
 }
 
 void Form::stopTimers()

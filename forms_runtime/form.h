@@ -2,9 +2,9 @@
 
 #include "forms_runtime/control_design.h"
 
-#include <QHash>
 #include <QWidget>
-#include <span>
+#include <array>
+#include <cstddef>
 
 namespace forms {
 
@@ -41,10 +41,6 @@ public:
     // Follows the pointer during a window drag: the position comes from the screen.
     void moveToPixels(QPoint topLeft);
 
-    Label* label(std::string_view name, int index = kNoIndex) const;
-    AnswerList* answerList(std::string_view name, int index = kNoIndex) const;
-    Shape* shape(std::string_view name) const;
-    Timer* timer(std::string_view name) const;
     // Stops every timer of the form: an unloaded form raises no more events.
     void stopTimers();
 
@@ -57,9 +53,27 @@ signals:
     void closeRequested();
 
 protected:
-    // Builds the controls, front row first in the table, drawn on top; lists lie above all.
-    void buildControls(std::span<const ControlDesign> controls);
-    void addTimers(std::span<const TimerDesign> timers);
+    // Makes a control from its design row. A form makes its controls front to back, as it
+    // declares them: each goes beneath those made before it, and lists lie above the rest.
+    template <class Control> Control* add(const typename Control::Design& row)
+    {
+        auto* control = new Control(row, this);
+        place(control);
+        return control;
+    }
+    // A control array, one control per row, index for index.
+    template <class Control, std::size_t N>
+    std::array<Control*, N> add(const std::array<typename Control::Design, N>& rows)
+    {
+        std::array<Control*, N> controls{};
+        for (std::size_t i = 0; i < N; ++i) {
+            controls[i] = add<Control>(rows[i]);
+        }
+        return controls;
+    }
+    Timer* add(const TimerDesign& row);
+    // Assistive tools name the window by this label's caption, as the eye reads it.
+    void nameAfter(const Label* captionBar);
     // The form's Load handler; runs once per load, before the form is first shown.
     virtual void load() {}
 
@@ -73,10 +87,10 @@ protected:
 private:
     friend class FormRegistry;
 
-    QWidget* control(std::string_view name, int index) const;
-    void addControl(const ControlDesign& design);
+    void place(QWidget* control);
+    void place(Label* label);
+    void place(AnswerList* list);
     void chainTabOrder();
-    void nameListsAndWindow(std::span<const ControlDesign> controls);
     void onCaptionChanged(const Label* changed);
     void placeAtStartUp();
     void applyPosition();
@@ -88,9 +102,8 @@ private:
     Twips m_width;
     Twips m_height;
     bool m_shownBefore = false;
-    std::string_view m_captionBar;
+    const Label* m_captionBar = nullptr;
     NotificationAnnouncer* m_announcer = nullptr;
-    QHash<QString, QWidget*> m_controls;
     QList<AnswerList*> m_tabOrder;
 };
 

@@ -14,6 +14,7 @@ Label::Label(const LabelDesign& design, QWidget* parent)
     : QLabel(parent), m_backColor(design.backColor), m_foreColor(design.foreColor)
 {
     setGeometry(toPixels(design.left, design.top, design.width, design.height));
+    setObjectName(controlName(design.name, design.index));
     setFont(toQFont(design.font));
     setTextFormat(Qt::PlainText);
     setWordWrap(true);

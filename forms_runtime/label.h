@@ -13,6 +13,8 @@ class Label : public QLabel
     Q_OBJECT
 
 public:
+    using Design = LabelDesign;
+
     Label(const LabelDesign& design, QWidget* parent);
 
     QString caption() const { return m_caption; }

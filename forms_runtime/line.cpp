@@ -1,5 +1,7 @@
 #include "forms_runtime/line.h"
 
+#include "forms_runtime/text.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -14,6 +16,7 @@ Line::Line(const LineDesign& design, QWidget* parent) : QWidget(parent), m_colou
     const int y2 = std::max(design.y1, design.y2).toPixels();
     const int half = design.widthPixels / 2;
     setGeometry(x1 - half, y1 - half, x2 - x1 + design.widthPixels, y2 - y1 + design.widthPixels);
+    setObjectName(controlName(design.name, design.index));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }

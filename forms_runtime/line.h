@@ -12,6 +12,8 @@ class Line : public QWidget
     Q_OBJECT
 
 public:
+    using Design = LineDesign;
+
     Line(const LineDesign& design, QWidget* parent);
 
 protected:

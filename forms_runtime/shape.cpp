@@ -1,5 +1,7 @@
 #include "forms_runtime/shape.h"
 
+#include "forms_runtime/text.h"
+
 #include <QPainter>
 
 namespace forms {
@@ -8,6 +10,7 @@ Shape::Shape(const ShapeDesign& design, QWidget* parent)
     : QWidget(parent), m_borderColor(design.borderColor), m_borderPixels(design.borderPixels)
 {
     setGeometry(toPixels(design.left, design.top, design.width, design.height));
+    setObjectName(toQString(design.name));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -12,6 +12,8 @@ class Shape : public QWidget
     Q_OBJECT
 
 public:
+    using Design = ShapeDesign;
+
     Shape(const ShapeDesign& design, QWidget* parent);
 
     Colour borderColor() const { return m_borderColor; }

@@ -11,4 +11,10 @@ inline QString toQString(std::string_view text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A control's object name: its design name, and its index within a control array.
+inline QString controlName(std::string_view name, int index)
+{
+    return index < 0 ? toQString(name) : QStringLiteral("%1(%2)").arg(toQString(name)).arg(index);
+}
+
 } // namespace forms

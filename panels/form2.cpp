@@ -1,71 +1,73 @@
 #include "panels/form2.h"
 
-namespace {
+#include "forms_runtime/label.h"
+#include "forms_runtime/shape.h"
 
 using namespace forms;
 using namespace forms::twips_literals;
-using colours::kBlack;
-using colours::kWhite;
+
+namespace {
 
 constexpr Colour kAdviceColour = 0x8080FF; // RGB 255, 128, 128
 constexpr Colour kPointsColour = 0x0080FF; // RGB 255, 128, 0
 constexpr FontSpec kResultFont{"Arial", 9.75f, kBold, 178};
 
-constexpr FormDesign kForm{
-    "Form2", 2895_tw, 5175_tw, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault,
-    {},      "title"};
-
-// Front to back. Label2 reaches 240 twips past the right edge, where it is cut.
-constexpr ControlDesign kControls[] = {
-    ShapeDesign{"Shape1", 0_tw, 360_tw, 2895_tw, 4815_tw, kWhite, 2},
-    panelCloseLabel(4),
-    LabelDesign{"Label3",
-                kNoIndex,
-                "Advice",
-                240_tw,
-                1440_tw,
-                2535_tw,
-                3495_tw,
-                kBlack,
-                kAdviceColour,
-                kResultFont,
-                Alignment::Left,
-                3,
-                {}},
-    LabelDesign{"Label2",
-                kNoIndex,
-                "Skin Type is  ",
-                240_tw,
-                840_tw,
-                2895_tw,
-                1335_tw,
-                kBlack,
-                kWhite,
-                kResultFont,
-                Alignment::Left,
-                2,
-                {}},
-    LabelDesign{"Label1",
-                kNoIndex,
-                "Your Point= ",
-                240_tw,
-                480_tw,
-                2415_tw,
-                375_tw,
-                kBlack,
-                kPointsColour,
-                kResultFont,
-                Alignment::Centre,
-                1,
-                {}},
-    panelTitle("Result"),
-};
-
 } // namespace
 
-Form2::Form2() : SlideInPanel(kForm, kControls)
-{
-    Label1 = label("Label1");
-    Label2 = label("Label2");
-    Label3 = label("Label3");
-}
+// Label2 reaches 240 twips past the right edge, where it is cut.
+Form2::Form2()
+    : SlideInPanel({.caption = "Form2",
+                    .width = 2895_tw,
+                    .height = 5175_tw,
+                    .backColor = colours::kBlack,
+                    .kind = WindowKind::SlideInPanel,
+                    .startUpPosition = StartUpPosition::WindowsDefault,
+                    .iconFolder = {}},
+                   "Result", 4),
+      Shape1(add<Shape>({.name = "Shape1",
+                         .left = 0_tw,
+                         .top = 360_tw,
+                         .width = 2895_tw,
+                         .height = 4815_tw,
+                         .borderColor = colours::kWhite,
+                         .borderPixels = 2})),
+      Label3(add<Label>({.name = "Label3",
+                         .index = kNoIndex,
+                         .caption = "Advice",
+                         .left = 240_tw,
+                         .top = 1440_tw,
+                         .width = 2535_tw,
+                         .height = 3495_tw,
+                         .backColor = colours::kBlack,
+                         .foreColor = kAdviceColour,
+                         .font = kResultFont,
+                         .alignment = Alignment::Left,
+                         .tabIndex = 3,
+                         .toolTip = {}})),
+      Label2(add<Label>({.name = "Label2",
+                         .index = kNoIndex,
+                         .caption = "Skin Type is  ",
+                         .left = 240_tw,
+                         .top = 840_tw,
+                         .width = 2895_tw,
+                         .height = 1335_tw,
+                         .backColor = colours::kBlack,
+                         .foreColor = colours::kWhite,
+                         .font = kResultFont,
+                         .alignment = Alignment::Left,
+                         .tabIndex = 2,
+                         .toolTip = {}})),
+      Label1(add<Label>({.name = "Label1",
+                         .index = kNoIndex,
+                         .caption = "Your Point= ",
+                         .left = 240_tw,
+                         .top = 480_tw,
+                         .width = 2415_tw,
+                         .height = 375_tw,
+                         .backColor = colours::kBlack,
+                         .foreColor = kPointsColour,
+                         .font = kResultFont,
+                         .alignment = Alignment::Centre,
+                         .tabIndex = 1,
+                         .toolTip = {}}))
+{}

@@ -2,6 +2,10 @@
 
 #include "panels/slide_in_panel.h"
 
+namespace forms {
+class Shape;
+} // namespace forms
+
 // The result panel: the points, the skin type and the advice of the last calculation.
 class Form2 : public SlideInPanel
 {
@@ -10,7 +14,9 @@ class Form2 : public SlideInPanel
 public:
     Form2();
 
-    forms::Label* Label1 = nullptr; // the points line
-    forms::Label* Label2 = nullptr; // the skin type
-    forms::Label* Label3 = nullptr; // the advice
+    // Beneath the caption bar, front to back.
+    forms::Shape* const Shape1;
+    forms::Label* const Label3; // the advice
+    forms::Label* const Label2; // the skin type
+    forms::Label* const Label1; // the points line
 };

@@ -6,33 +6,47 @@
 #include "forms_runtime/screen_changes.h"
 #include "forms_runtime/timer.h"
 
-namespace {
+using namespace forms;
+using namespace forms::twips_literals;
 
-using forms::TimerDesign;
-
-constexpr TimerDesign kTimers[] = {
-    {"Timer1", 10, true},
-    {"Timer2", 1, true},
-};
-
-} // namespace
-
-SlideInPanel::SlideInPanel(const forms::FormDesign& design,
-                           std::span<const forms::ControlDesign> controls)
-    : Form(design)
+SlideInPanel::SlideInPanel(const FormDesign& design, std::string_view caption, int closeTabIndex)
+    : Form(design), Timer1(add({.name = "Timer1", .interval = 10, .enabled = true})),
+      Timer2(add({.name = "Timer2", .interval = 1, .enabled = true})),
+      cmdX(add<Label>({.name = "cmdX",
+                       .index = kNoIndex,
+                       .caption = "X",
+                       .left = 2640_tw,
+                       .top = 0_tw,
+                       .width = 150_tw,
+                       .height = 195_tw,
+                       .backColor = colours::kAccent,
+                       .foreColor = colours::kWhite,
+                       .font = {"Arial", 9.75f, kBold, 0},
+                       .alignment = Alignment::Centre,
+                       .tabIndex = closeTabIndex,
+                       .toolTip = "Close"})),
+      title(add<Label>({.name = "title",
+                        .index = kNoIndex,
+                        .caption = caption,
+                        .left = 0_tw,
+                        .top = 0_tw,
+                        .width = 2895_tw,
+                        .height = 345_tw,
+                        .backColor = colours::kAccent,
+                        .foreColor = colours::kWhite,
+                        .font = {"Tahoma", 12, kBold, 178},
+                        .alignment = Alignment::Centre,
+                        .tabIndex = 0,
+                        .toolTip = {}}))
 {
-    buildControls(controls);
-    addTimers(kTimers);
-    Timer1 = timer("Timer1");
-    Timer2 = timer("Timer2");
-    cmdX = label("cmdX");
-    connect(Timer1, &forms::Timer::timer, this, &SlideInPanel::Timer1_Timer);
-    connect(Timer2, &forms::Timer::timer, this, &SlideInPanel::Timer2_Timer);
+    connect(Timer1, &Timer::timer, this, &SlideInPanel::Timer1_Timer);
+    connect(Timer2, &Timer::timer, this, &SlideInPanel::Timer2_Timer);
     // The close label, or a double click where no label covers the panel.
-    connect(cmdX, &forms::Label::clicked, this, &SlideInPanel::closedByUser);
+    connect(cmdX, &Label::clicked, this, &SlideInPanel::closedByUser);
     connect(this, &Form::doubleClicked, this, &SlideInPanel::closedByUser);
-    connect(&forms::ScreenChanges::instance(), &forms::ScreenChanges::changed, this,
+    connect(&ScreenChanges::instance(), &ScreenChanges::changed, this,
             &SlideInPanel::screenChanged);
+    nameAfter(title);
 }
 
 void SlideInPanel::load()
@@ -43,8 +57,8 @@ void SlideInPanel::load()
 void SlideInPanel::placeBelowScreen()
 {
     // Just below the screen, 100 twips in from its right edge; Left before Top.
-    setLeft(forms::Screen::width() - Width() - kRightMargin);
-    setTop(forms::Screen::height());
+    setLeft(Screen::width() - Width() - kRightMargin);
+    setTop(Screen::height());
 }
 
 void SlideInPanel::Timer1_Timer()
@@ -69,7 +83,7 @@ void SlideInPanel::Timer2_Timer()
 
 void SlideInPanel::closedByUser()
 {
-    forms::unload(*this);
+    unload(*this);
 }
 
 void SlideInPanel::screenChanged()
@@ -87,15 +101,15 @@ void SlideInPanel::screenChanged()
     }
 }
 
-bool SlideInPanel::hasRisenFarEnough(forms::Twips panelTop) const
+bool SlideInPanel::hasRisenFarEnough(Twips panelTop) const
 {
-    return forms::Screen::height() - Height() - kRestAboveBottom > panelTop;
+    return Screen::height() - Height() - kRestAboveBottom > panelTop;
 }
 
-forms::Twips SlideInPanel::restingTopFrom(forms::Twips risingTop) const
+Twips SlideInPanel::restingTopFrom(Twips risingTop) const
 {
     // The rise as the timers run it: the stop check before every step.
-    forms::Twips panelTop = risingTop;
+    Twips panelTop = risingTop;
     while (!hasRisenFarEnough(panelTop)) {
         panelTop = panelTop - kRiseStep;
     }
@@ -104,8 +118,7 @@ forms::Twips SlideInPanel::restingTopFrom(forms::Twips risingTop) const
 
 bool SlideInPanel::restsWhollyOnScreen() const
 {
-    const forms::Twips restingTop = Timer1->isEnabled() ? restingTopFrom(Top()) : Top();
-    const forms::Twips origin{0};
-    return Left() >= origin && restingTop >= origin && Left() + Width() <= forms::Screen::width() &&
-           restingTop + Height() <= forms::Screen::height();
+    const Twips restingTop = Timer1->isEnabled() ? restingTopFrom(Top()) : Top();
+    return Left() >= 0_tw && restingTop >= 0_tw && Left() + Width() <= Screen::width() &&
+           restingTop + Height() <= Screen::height();
 }

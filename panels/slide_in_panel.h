@@ -22,13 +22,16 @@ public:
     static constexpr forms::Twips kRiseStep{50};
     static constexpr forms::Twips kRestAboveBottom{300};
 
-    SlideInPanel(const forms::FormDesign& design, std::span<const forms::ControlDesign> controls);
-
-    forms::Timer* Timer1 = nullptr; // the rise
-    forms::Timer* Timer2 = nullptr; // the stop check
-    forms::Label* cmdX = nullptr;
+    forms::Timer* const Timer1; // the rise
+    forms::Timer* const Timer2; // the stop check
+    // The caption bar and close label that both panels carry, identical but for the texts,
+    // in front of the panel's own controls.
+    forms::Label* const cmdX;
+    forms::Label* const title;
 
 protected:
+    SlideInPanel(const forms::FormDesign& design, std::string_view caption, int closeTabIndex);
+
     void load() override;
 
 private slots:
@@ -45,42 +48,3 @@ private:
     forms::Twips restingTopFrom(forms::Twips risingTop) const;
     bool restsWhollyOnScreen() const;
 };
-
-// The caption bar and close label that both panels carry, identical but for the texts.
-constexpr forms::LabelDesign panelCloseLabel(int tabIndex)
-{
-    using namespace forms;
-    using namespace forms::twips_literals;
-    return {"cmdX",
-            kNoIndex,
-            "X",
-            2640_tw,
-            0_tw,
-            150_tw,
-            195_tw,
-            colours::kAccent,
-            colours::kWhite,
-            FontSpec{"Arial", 9.75f, kBold, 0},
-            Alignment::Centre,
-            tabIndex,
-            "Close"};
-}
-
-constexpr forms::LabelDesign panelTitle(std::string_view caption)
-{
-    using namespace forms;
-    using namespace forms::twips_literals;
-    return {"title",
-            kNoIndex,
-            caption,
-            0_tw,
-            0_tw,
-            2895_tw,
-            345_tw,
-            colours::kAccent,
-            colours::kWhite,
-            FontSpec{"Tahoma", 12, kBold, 178},
-            Alignment::Centre,
-            0,
-            {}};
-}

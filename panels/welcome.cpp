@@ -1,35 +1,32 @@
 #include "panels/welcome.h"
 
-namespace {
+#include "forms_runtime/label.h"
 
 using namespace forms;
 using namespace forms::twips_literals;
-using colours::kBlack;
-using colours::kWhite;
 
-constexpr FormDesign kForm{
-    "Form2", 2895_tw, 2505_tw, kBlack, WindowKind::SlideInPanel, StartUpPosition::WindowsDefault,
-    {},      "title"};
-
-// Front to back.
-constexpr ControlDesign kControls[] = {
-    panelCloseLabel(2),
-    LabelDesign{"Label1",
-                kNoIndex,
-                "By answering the questions below you can find out what type of skin you have",
-                120_tw,
-                360_tw,
-                2655_tw,
-                1935_tw,
-                kBlack,
-                kWhite,
-                FontSpec{"Tahoma", 14.25f, kBold, 178},
-                Alignment::Left,
-                1,
-                {}},
-    panelTitle("Welcome"),
-};
-
-} // namespace
-
-Welcome::Welcome() : SlideInPanel(kForm, kControls) {}
+Welcome::Welcome()
+    : SlideInPanel({.caption = "Form2",
+                    .width = 2895_tw,
+                    .height = 2505_tw,
+                    .backColor = colours::kBlack,
+                    .kind = WindowKind::SlideInPanel,
+                    .startUpPosition = StartUpPosition::WindowsDefault,
+                    .iconFolder = {}},
+                   "Welcome", 2),
+      Label1(add<Label>(
+          {.name = "Label1",
+           .index = kNoIndex,
+           .caption =
+               "By answering the questions below you can find out what type of skin you have",
+           .left = 120_tw,
+           .top = 360_tw,
+           .width = 2655_tw,
+           .height = 1935_tw,
+           .backColor = colours::kBlack,
+           .foreColor = colours::kWhite,
+           .font = {"Tahoma", 14.25f, kBold, 178},
+           .alignment = Alignment::Left,
+           .tabIndex = 1,
+           .toolTip = {}}))
+{}

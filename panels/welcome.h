@@ -9,4 +9,6 @@ class Welcome : public SlideInPanel
 
 public:
     Welcome();
+
+    forms::Label* const Label1;
 };

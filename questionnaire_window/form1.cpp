@@ -13,24 +13,19 @@
 #include "forms_runtime/window_drag.h"
 #include "panels/form2.h"
 #include "panels/welcome.h"
-#include "questionnaire_window/form1_design.h"
 
 using forms::toQString;
+
+namespace {
+constexpr forms::Colour kPressedColour = 0xFFC0C0; // RGB 192, 192, 255
+} // namespace
 using forms::colours::kAccent;
 using forms::colours::kBlack;
 using forms::colours::kWhite;
 
-Form1::Form1() : Form(form1_design::form())
+void Form1::connectHandlers()
 {
-    buildControls(form1_design::controls());
-    title = label("title");
-    cmdX = label("cmdX");
-    about = label("about");
-    Label1 = label("Label1");
-    Shape1 = shape("Shape1");
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
-        question[i] = label("question", i);
-        Combo1[i] = answerList("Combo1", i);
         connect(Combo1[i], &forms::AnswerList::change, this, [this, i] { Combo1_Change(i); });
     }
     connect(this, &Form::mouseMove, this, &Form1::Form_MouseMove);
@@ -103,7 +98,7 @@ void Form1::Label1_MouseMove(int)
 
 void Form1::Label1_MouseDown(int)
 {
-    Label1->setBackColor(form1_design::kPressedColour);
+    Label1->setBackColor(kPressedColour);
     forms::show<Form2>();
 }
 

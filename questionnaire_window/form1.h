@@ -7,6 +7,7 @@
 namespace forms {
 class AnswerList;
 class Label;
+class Line;
 class Shape;
 } // namespace forms
 
@@ -19,13 +20,15 @@ class Form1 : public forms::Form
 public:
     Form1();
 
-    forms::Label* title = nullptr;
-    forms::Label* cmdX = nullptr;
-    forms::Label* about = nullptr;
-    forms::Label* Label1 = nullptr; // the calculate button
-    forms::Shape* Shape1 = nullptr; // its frame
-    std::array<forms::Label*, 10> question{};
-    std::array<forms::AnswerList*, 10> Combo1{};
+    // Front to back, as drawn.
+    const std::array<forms::AnswerList*, 10> Combo1;
+    forms::Label* const about;
+    const std::array<forms::Label*, 10> question;
+    const std::array<forms::Line*, 10> Line1;
+    forms::Label* const cmdX;
+    forms::Label* const title;
+    forms::Shape* const Shape1; // the calculate button's frame
+    forms::Label* const Label1; // the calculate button
 
     static QString aboutText();
 
@@ -44,6 +47,7 @@ private slots:
     void cmdX_Click();
 
 private:
+    void connectHandlers();
     void setButtonNormal();
     void setButtonHover();
     void calculateFromKeyboard();

@@ -1,12 +1,12 @@
-#include "questionnaire_window/form1_design.h"
-
+// The questionnaire window's design table: the window and its controls, front to back.
 #include "assessment/questionnaire.h"
+#include "forms_runtime/answer_list.h"
+#include "forms_runtime/label.h"
+#include "forms_runtime/line.h"
+#include "forms_runtime/shape.h"
+#include "questionnaire_window/form1.h"
 
 #include <array>
-
-namespace form1_design {
-
-namespace {
 
 using namespace forms;
 using namespace forms::twips_literals;
@@ -14,9 +14,7 @@ using colours::kAccent;
 using colours::kBlack;
 using colours::kWhite;
 
-constexpr FormDesign kForm{"Form1",          9015_tw,          9675_tw,
-                           kBlack,           WindowKind::Main, StartUpPosition::CenterScreen,
-                           ":/icons/window", "title"};
+namespace {
 
 constexpr FontSpec kTitleFont{"Tahoma", 14.25f, kBold, 178};
 constexpr FontSpec kButtonFont{"Arial", 14.25f, kBold, 178};
@@ -52,102 +50,140 @@ constexpr std::array<QuestionRow, assessment::kQuestionCount> kRows{{
     {285_tw, 8160_tw, 6255_tw, 615_tw, 22, 5880_tw, 8280_tw, 21, 8880_tw},
 }};
 
-ListDesign answerList(int i)
+// One design row per question, built from the rows above.
+template <class Design, class MakeRow>
+std::array<Design, assessment::kQuestionCount> perQuestion(MakeRow makeRow)
 {
-    const QuestionRow& row = kRows[i];
-    const auto& question = assessment::questions()[i];
-    return {"Combo1",         i,
-            row.listLeft,     row.listTop,
-            kListWidth,       kListHeight,
-            kWhite,           kBlack,
-            kListFont,        row.listTabIndex,
-            question.answers, assessment::initialText(i),
-            "question"};
-}
-
-LabelDesign questionLabel(int i)
-{
-    const QuestionRow& row = kRows[i];
-    return {"question",
-            i,
-            assessment::questionText(i),
-            row.left,
-            row.top,
-            row.width,
-            row.height,
-            kBlack,
-            kWhite,
-            kQuestionFont,
-            Alignment::Left,
-            row.questionTabIndex,
-            {}};
-}
-
-LineDesign separatorLine(int i)
-{
-    const QuestionRow& row = kRows[i];
-    return {"Line1", i, kLineLeft, row.lineY, kLineRight, row.lineY, kWhite, 2};
-}
-
-std::vector<ControlDesign> buildControls()
-{
-    std::vector<ControlDesign> rows;
+    std::array<Design, assessment::kQuestionCount> rows{};
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
-        rows.emplace_back(answerList(i));
+        rows[i] = makeRow(i, kRows[i]);
     }
-    rows.emplace_back(LabelDesign{"about", kNoIndex, "?", 8760_tw, 0_tw, 120_tw, 240_tw, kAccent,
-                                  kWhite, kCaptionBarFont, Alignment::Centre, 23, "About"});
-    // question(i) lies over Line1(i) from the bottom row up; the first row's line lies over
-    // its question.
-    for (int i = assessment::kQuestionCount - 1; i >= 1; --i) {
-        rows.emplace_back(questionLabel(i));
-        rows.emplace_back(separatorLine(i));
-    }
-    rows.emplace_back(separatorLine(0));
-    rows.emplace_back(questionLabel(0));
-    rows.emplace_back(LabelDesign{"cmdX", kNoIndex, "X", 8520_tw, 0_tw, 150_tw, 195_tw, kAccent,
-                                  kWhite, kCaptionBarFont, Alignment::Centre, 11, "Close"});
-    rows.emplace_back(LabelDesign{"title",
-                                  kNoIndex,
-                                  "Velorin",
-                                  0_tw,
-                                  0_tw,
-                                  9015_tw,
-                                  465_tw,
-                                  kAccent,
-                                  kWhite,
-                                  kTitleFont,
-                                  Alignment::Centre,
-                                  7,
-                                  {}});
-    rows.emplace_back(ShapeDesign{"Shape1", 2167_tw, 9090_tw, 4680_tw, 405_tw, kAccent, 2});
-    rows.emplace_back(LabelDesign{"Label1",
-                                  kNoIndex,
-                                  "Calculate Your Skin Type",
-                                  2167_tw,
-                                  9090_tw,
-                                  4680_tw,
-                                  420_tw,
-                                  kBlack,
-                                  kWhite,
-                                  kButtonFont,
-                                  Alignment::Centre,
-                                  10,
-                                  {}});
     return rows;
+}
+
+ListDesign answerList(int i, const QuestionRow& row)
+{
+    return {.name = "Combo1",
+            .index = i,
+            .left = row.listLeft,
+            .top = row.listTop,
+            .width = kListWidth,
+            .height = kListHeight,
+            .backColor = kWhite,
+            .foreColor = kBlack,
+            .font = kListFont,
+            .tabIndex = row.listTabIndex,
+            .entries = assessment::questions()[i].answers,
+            .initialText = assessment::initialText(i)};
+}
+
+LabelDesign questionLabel(int i, const QuestionRow& row)
+{
+    return {.name = "question",
+            .index = i,
+            .caption = assessment::questionText(i),
+            .left = row.left,
+            .top = row.top,
+            .width = row.width,
+            .height = row.height,
+            .backColor = kBlack,
+            .foreColor = kWhite,
+            .font = kQuestionFont,
+            .alignment = Alignment::Left,
+            .tabIndex = row.questionTabIndex,
+            .toolTip = {}};
+}
+
+LineDesign separatorLine(int i, const QuestionRow& row)
+{
+    return {.name = "Line1",
+            .index = i,
+            .x1 = kLineLeft,
+            .y1 = row.lineY,
+            .x2 = kLineRight,
+            .y2 = row.lineY,
+            .colour = kWhite,
+            .widthPixels = 2};
 }
 
 } // namespace
 
-const FormDesign& form()
+// Where a question reaches down to its separator line, the question lies over it.
+Form1::Form1()
+    : Form({.caption = "Form1",
+            .width = 9015_tw,
+            .height = 9675_tw,
+            .backColor = kBlack,
+            .kind = WindowKind::Main,
+            .startUpPosition = StartUpPosition::CenterScreen,
+            .iconFolder = ":/icons/window"}),
+      Combo1(add<AnswerList>(perQuestion<ListDesign>(answerList))),
+      about(add<Label>({.name = "about",
+                        .index = kNoIndex,
+                        .caption = "?",
+                        .left = 8760_tw,
+                        .top = 0_tw,
+                        .width = 120_tw,
+                        .height = 240_tw,
+                        .backColor = kAccent,
+                        .foreColor = kWhite,
+                        .font = kCaptionBarFont,
+                        .alignment = Alignment::Centre,
+                        .tabIndex = 23,
+                        .toolTip = "About"})),
+      question(add<Label>(perQuestion<LabelDesign>(questionLabel))),
+      Line1(add<Line>(perQuestion<LineDesign>(separatorLine))),
+      cmdX(add<Label>({.name = "cmdX",
+                       .index = kNoIndex,
+                       .caption = "X",
+                       .left = 8520_tw,
+                       .top = 0_tw,
+                       .width = 150_tw,
+                       .height = 195_tw,
+                       .backColor = kAccent,
+                       .foreColor = kWhite,
+                       .font = kCaptionBarFont,
+                       .alignment = Alignment::Centre,
+                       .tabIndex = 11,
+                       .toolTip = "Close"})),
+      title(add<Label>({.name = "title",
+                        .index = kNoIndex,
+                        .caption = "Velorin",
+                        .left = 0_tw,
+                        .top = 0_tw,
+                        .width = 9015_tw,
+                        .height = 465_tw,
+                        .backColor = kAccent,
+                        .foreColor = kWhite,
+                        .font = kTitleFont,
+                        .alignment = Alignment::Centre,
+                        .tabIndex = 7,
+                        .toolTip = {}})),
+      Shape1(add<Shape>({.name = "Shape1",
+                         .left = 2167_tw,
+                         .top = 9090_tw,
+                         .width = 4680_tw,
+                         .height = 405_tw,
+                         .borderColor = kAccent,
+                         .borderPixels = 2})),
+      Label1(add<Label>({.name = "Label1",
+                         .index = kNoIndex,
+                         .caption = "Calculate Your Skin Type",
+                         .left = 2167_tw,
+                         .top = 9090_tw,
+                         .width = 4680_tw,
+                         .height = 420_tw,
+                         .backColor = kBlack,
+                         .foreColor = kWhite,
+                         .font = kButtonFont,
+                         .alignment = Alignment::Centre,
+                         .tabIndex = 10,
+                         .toolTip = {}}))
 {
-    return kForm;
+    // Each question names its list to assistive tools, and the caption bar the window.
+    for (std::size_t i = 0; i < question.size(); ++i) {
+        question[i]->setBuddy(Combo1[i]);
+    }
+    nameAfter(title);
+    connectHandlers();
 }
-
-const std::vector<ControlDesign>& controls()
-{
-    static const std::vector<ControlDesign> rows = buildControls();
-    return rows;
-}
-
-} // namespace form1_design

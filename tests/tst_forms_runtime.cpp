@@ -5,6 +5,7 @@
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/keystrokes.h"
 #include "forms_runtime/label.h"
+#include "forms_runtime/line.h"
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
 #include "forms_runtime/timer.h"
@@ -33,54 +34,93 @@ namespace {
 constexpr FontSpec kFont{"Arial", 8, kRegular, 0};
 
 // 400 x 300 pixels at 15 twips a pixel.
-constexpr FormDesign kTestFormDesign{
-    "Test form", 6000_tw, 4500_tw, colours::kWhite, WindowKind::Main, StartUpPosition::CenterScreen,
-    {},          {}};
+constexpr FormDesign kTestFormDesign{.caption = "Test form",
+                                     .width = 6000_tw,
+                                     .height = 4500_tw,
+                                     .backColor = colours::kWhite,
+                                     .kind = WindowKind::Main,
+                                     .startUpPosition = StartUpPosition::CenterScreen,
+                                     .iconFolder = {}};
 
 const QString kTitleCaption = QStringLiteral("Design caption");
 
 LabelDesign labelRow(std::string_view name, std::string_view caption, Twips left, Twips top,
                      Twips width, Twips height, Alignment alignment)
 {
-    return {name,  kNoIndex,  caption, left, top, width, height, colours::kWhite, colours::kBlack,
-            kFont, alignment, 0,       {}};
+    return {.name = name,
+            .index = kNoIndex,
+            .caption = caption,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .backColor = colours::kWhite,
+            .foreColor = colours::kBlack,
+            .font = kFont,
+            .alignment = alignment,
+            .tabIndex = 0,
+            .toolTip = {}};
 }
 
 ListDesign listRow(int index, Twips top, std::array<std::string_view, 4> entries)
 {
-    return {"Answer",        index, 3600_tw,   top,     2250_tw,    330_tw, colours::kWhite,
-            colours::kBlack, kFont, index + 1, entries, entries[0], {}};
+    return {.name = "Answer",
+            .index = index,
+            .left = 3600_tw,
+            .top = top,
+            .width = 2250_tw,
+            .height = 330_tw,
+            .backColor = colours::kWhite,
+            .foreColor = colours::kBlack,
+            .font = kFont,
+            .tabIndex = index + 1,
+            .entries = entries,
+            .initialText = entries[0]};
 }
-
-// In pixels: the frame (10, 10, 220 x 80) surrounds the title (20, 20, 260 x 60) but for its
-// right end, which reaches under the first list, a vertical rule crosses both at x = 100, a
-// horizontal rule runs over the free surface at y = 150, the button label sits at
-// (20, 200, 100 x 30) and the two lists (150 x 22) at x = 240, y = 20 and y = 80. Earlier rows
-// lie on top, except that lists lie above every label.
-const std::array<ControlDesign, 7> kControls{{
-    LineDesign{"Rule", 1, 1500_tw, 150_tw, 1500_tw, 1350_tw, colours::kAccent, 3},
-    ShapeDesign{"Frame", 150_tw, 150_tw, 3300_tw, 1200_tw, colours::kAccent, 2},
-    LineDesign{"Rule", 0, 150_tw, 2250_tw, 5850_tw, 2250_tw, colours::kBlack, 5},
-    labelRow("Title", "Design caption", 300_tw, 300_tw, 3900_tw, 900_tw, Alignment::Left),
-    labelRow("Button", "Press me", 300_tw, 3000_tw, 1500_tw, 450_tw, Alignment::Centre),
-    listRow(0, 300_tw, {"Reddish", "Whitish", "Beige", "Brown"}),
-    listRow(1, 1200_tw, {"Lots", "Some", "Few", "None"}),
-}};
-
-const std::array<TimerDesign, 3> kTimers{{
-    {"Ticking", 10, true},
-    {"Resting", 10, false},
-    {"Zero", 0, true},
-}};
 
 template <int Tag> class TestForm : public Form
 {
 public:
-    TestForm() : Form(kTestFormDesign)
-    {
-        buildControls(kControls);
-        addTimers(kTimers);
-    }
+    TestForm() : Form(kTestFormDesign) {}
+
+    // In pixels: the frame (10, 10, 220 x 80) surrounds the title (20, 20, 260 x 60) but for
+    // its right end, which reaches under the first list, a vertical rule crosses both at
+    // x = 100, a horizontal rule runs over the free surface at y = 150, the button label sits
+    // at (20, 200, 100 x 30) and the two lists (150 x 22) at x = 240, y = 20 and y = 80. Front
+    // to back, except that lists lie above every label.
+    Line* const Rule1 = add<Line>({.name = "Rule",
+                                   .index = 1,
+                                   .x1 = 1500_tw,
+                                   .y1 = 150_tw,
+                                   .x2 = 1500_tw,
+                                   .y2 = 1350_tw,
+                                   .colour = colours::kAccent,
+                                   .widthPixels = 3});
+    Shape* const Frame = add<Shape>({.name = "Frame",
+                                     .left = 150_tw,
+                                     .top = 150_tw,
+                                     .width = 3300_tw,
+                                     .height = 1200_tw,
+                                     .borderColor = colours::kAccent,
+                                     .borderPixels = 2});
+    Line* const Rule0 = add<Line>({.name = "Rule",
+                                   .index = 0,
+                                   .x1 = 150_tw,
+                                   .y1 = 2250_tw,
+                                   .x2 = 5850_tw,
+                                   .y2 = 2250_tw,
+                                   .colour = colours::kBlack,
+                                   .widthPixels = 5});
+    Label* const Title = add<Label>(
+        labelRow("Title", "Design caption", 300_tw, 300_tw, 3900_tw, 900_tw, Alignment::Left));
+    Label* const Button = add<Label>(
+        labelRow("Button", "Press me", 300_tw, 3000_tw, 1500_tw, 450_tw, Alignment::Centre));
+    const std::array<AnswerList*, 2> Answer =
+        add<AnswerList>(std::array{listRow(0, 300_tw, {"Reddish", "Whitish", "Beige", "Brown"}),
+                                   listRow(1, 1200_tw, {"Lots", "Some", "Few", "None"})});
+    Timer* const Ticking = add({.name = "Ticking", .interval = 10, .enabled = true});
+    Timer* const Resting = add({.name = "Resting", .interval = 10, .enabled = false});
+    Timer* const Zero = add({.name = "Zero", .interval = 0, .enabled = true});
 
     static inline int loads = 0;
 
@@ -97,7 +137,7 @@ class SelfUnloadingForm : public TestForm<2>
 public:
     SelfUnloadingForm()
     {
-        connect(label("Button"), &Label::clicked, this, [this] {
+        connect(Button, &Label::clicked, this, [this] {
             const QPointer<Form> self(this);
             forms::unload(*this);
             aliveAfterUnload = !self.isNull();
@@ -271,8 +311,8 @@ void FormsRuntimeTest::doubleClickReachesWhatLiesBeneath()
     }
 
     QSignalSpy onForm(&form, &Form::doubleClicked);
-    QSignalSpy onTitle(form.label("Title"), &Label::doubleClicked);
-    QSignalSpy onButton(form.label("Button"), &Label::doubleClicked);
+    QSignalSpy onTitle(form.Title, &Label::doubleClicked);
+    QSignalSpy onButton(form.Button, &Label::doubleClicked);
     QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
 
     QCOMPARE(onForm.count(), receiver == QLatin1String("form") ? 1 : 0);
@@ -331,17 +371,16 @@ void FormsRuntimeTest::pointerMovesReachTheFormOnlyOnItsSurface()
 void FormsRuntimeTest::labelPressCapturesThePointer()
 {
     auto& form = shownForm<MainForm>();
-    Label* button = form.label("Button");
+    Label* button = form.Button;
     QSignalSpy labelMoves(button, &Label::mouseMove);
     QSignalSpy formMoves(&form, &Form::mouseMove);
     QSignalSpy formDowns(&form, &Form::mouseDown);
     QSignalSpy clicks(button, &Label::clicked);
-    QSignalSpy titleMoves(form.label("Title"), &Label::mouseMove);
+    QSignalSpy titleMoves(form.Title, &Label::mouseMove);
 
     QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, centreInWindow(button));
     // Held down, the pointer leaves the label for the free surface and then for the title.
-    for (const QPoint at :
-         {QPoint(300, 250), QPoint(390, 10), centreInWindow(form.label("Title"))}) {
+    for (const QPoint at : {QPoint(300, 250), QPoint(390, 10), centreInWindow(form.Title)}) {
         labelMoves.clear();
         QTest::mouseMove(form.windowHandle(), at);
         QCOMPARE(labelMoves.count(), 1);
@@ -377,7 +416,7 @@ void FormsRuntimeTest::labelClicks()
     QFETCH(bool, releaseInside);
     QFETCH(bool, clicked);
     auto& form = shownForm<MainForm>();
-    Label* label = form.label("Button");
+    Label* label = form.Button;
     QSignalSpy downs(label, &Label::mouseDown);
     QSignalSpy clicks(label, &Label::clicked);
     QSignalSpy formDowns(&form, &Form::mouseDown);
@@ -396,7 +435,7 @@ void FormsRuntimeTest::labelClicks()
 void FormsRuntimeTest::labelDoubleClickIsNoSecondPress()
 {
     auto& form = shownForm<MainForm>();
-    Label* label = form.label("Button");
+    Label* label = form.Button;
     QSignalSpy downs(label, &Label::mouseDown);
     QSignalSpy clicks(label, &Label::clicked);
     QSignalSpy doubles(label, &Label::doubleClicked);
@@ -426,7 +465,7 @@ void FormsRuntimeTest::untouchedListReportsNothingChosen()
 {
     QFETCH(QString, focusLeaves);
     auto& form = shownForm<MainForm>();
-    AnswerList* list = form.answerList("Answer", 0);
+    AnswerList* list = form.Answer[0];
     QVERIFY(list != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTRY_VERIFY(list->hasFocus());
@@ -442,8 +481,8 @@ void FormsRuntimeTest::untouchedListReportsNothingChosen()
     QCOMPARE(list->listIndex(), -1);
     QCOMPARE(list->currentText(), QStringLiteral("Reddish"));
     QCOMPARE(list->count(), 4);
-    QCOMPARE(form.answerList("Answer", 1)->currentText(), QStringLiteral("Lots"));
-    QCOMPARE(form.answerList("Answer", 1)->listIndex(), -1);
+    QCOMPARE(form.Answer[1]->currentText(), QStringLiteral("Lots"));
+    QCOMPARE(form.Answer[1]->listIndex(), -1);
 }
 
 void FormsRuntimeTest::choosingAnEntryRaisesNoChange_data()
@@ -461,7 +500,7 @@ void FormsRuntimeTest::choosingAnEntryRaisesNoChange()
     QFETCH(QString, how);
     QFETCH(int, chosen);
     auto& form = shownForm<MainForm>();
-    AnswerList* list = form.answerList("Answer", 0);
+    AnswerList* list = form.Answer[0];
     QSignalSpy changes(list, &AnswerList::change);
 
     if (how == QLatin1String("keys")) {
@@ -486,7 +525,7 @@ void FormsRuntimeTest::choosingAnEntryRaisesNoChange()
 void FormsRuntimeTest::typingRaisesChange()
 {
     auto& form = shownForm<MainForm>();
-    AnswerList* list = form.answerList("Answer", 0);
+    AnswerList* list = form.Answer[0];
     list->setCurrentIndex(1);
     QSignalSpy changes(list, &AnswerList::change);
 
@@ -502,7 +541,7 @@ void FormsRuntimeTest::typingRaisesChange()
 void FormsRuntimeTest::enterNeverAddsAnEntry()
 {
     auto& form = shownForm<MainForm>();
-    AnswerList* list = form.answerList("Answer", 0);
+    AnswerList* list = form.Answer[0];
 
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(list, "Purple");
@@ -526,7 +565,7 @@ void FormsRuntimeTest::typedPrefixIsNeverCompleted()
 {
     QFETCH(QString, typed);
     auto& form = shownForm<MainForm>();
-    AnswerList* list = form.answerList("Answer", 0);
+    AnswerList* list = form.Answer[0];
     QSignalSpy changes(list, &AnswerList::change);
 
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
@@ -552,7 +591,7 @@ void FormsRuntimeTest::wheelLeavesTheChoice()
     QFETCH(bool, onTextField);
     QFETCH(int, chosen);
     auto& form = shownForm<MainForm>();
-    AnswerList* list = form.answerList("Answer", 0);
+    AnswerList* list = form.Answer[0];
     if (chosen >= 0) {
         list->setCurrentIndex(chosen);
     }
@@ -610,7 +649,7 @@ void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
         list->hidePopup();
         return shown;
     };
-    QCOMPARE(look(form.answerList("Answer", 1)), look(&qts));
+    QCOMPARE(look(form.Answer[1]), look(&qts));
 }
 
 void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList_data()
@@ -634,7 +673,7 @@ void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList()
     QFETCH(QString, how);
     QFETCH(QString, text);
     auto& form = shownForm<MainForm>();
-    AnswerList* list = form.answerList("Answer", 0);
+    AnswerList* list = form.Answer[0];
     if (start == QLatin1String("chosen")) {
         list->setCurrentIndex(1);
     } else if (start == QLatin1String("emptied")) {
@@ -681,7 +720,7 @@ void FormsRuntimeTest::listLeavesConfirmAndCancelToItsForm()
     QFETCH(bool, autoRepeat);
     QFETCH(bool, reachesForm);
     auto& form = shownForm<MainForm>();
-    AnswerList* list = form.answerList("Answer", 0);
+    AnswerList* list = form.Answer[0];
     // The text matches an entry that is not chosen: Return must not choose it.
     list->setEditText(QStringLiteral("Beige"));
     QSignalSpy keys(&form, &Form::keyDown);
@@ -711,7 +750,7 @@ void FormsRuntimeTest::pressActionOnlyWhereAClickIsHandled()
 {
     QFETCH(bool, handled);
     auto& form = shownForm<MainForm>();
-    Label* button = form.label("Button");
+    Label* button = form.Button;
     QStringList heard;
     connect(button, &Label::mouseDown, this,
             [&heard](int state) { heard << QStringLiteral("down %1").arg(state); });
@@ -738,9 +777,9 @@ void FormsRuntimeTest::pressActionOnlyWhereAClickIsHandled()
 void FormsRuntimeTest::timersFireOnlyWhenEnabledWithAnInterval()
 {
     auto& form = m_registry->form<MainForm>();
-    Timer* ticking = form.timer("Ticking");
-    Timer* resting = form.timer("Resting");
-    Timer* zero = form.timer("Zero");
+    Timer* ticking = form.Ticking;
+    Timer* resting = form.Resting;
+    Timer* zero = form.Zero;
     QVERIFY(ticking && resting && zero);
     QSignalSpy ticks(ticking, &Timer::timer);
     QSignalSpy restingTicks(resting, &Timer::timer);
@@ -778,8 +817,8 @@ void FormsRuntimeTest::queuedKeystrokeReachesItsControlWhereverTheFocusIs()
 {
     auto& form = shownForm<MainForm>();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    AnswerList* first = form.answerList("Answer", 0);
-    AnswerList* second = form.answerList("Answer", 1);
+    AnswerList* first = form.Answer[0];
+    AnswerList* second = form.Answer[1];
     // With the cursor at the end, a backspace takes the last letter of the list it reaches.
     first->lineEdit()->end(false);
     second->lineEdit()->end(false);
@@ -812,19 +851,18 @@ void FormsRuntimeTest::reachingAFormLoadsItOnce()
 void FormsRuntimeTest::unloadFromTheFormsOwnHandler()
 {
     auto& form = shownForm<SelfUnloadingForm>();
-    form.label("Title")->setCaption(QStringLiteral("Written"));
+    form.Title->setCaption(QStringLiteral("Written"));
     QPointer<Form> unloaded(&form);
 
     SelfUnloadingForm::aliveAfterUnload = false;
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
-                      centreInWindow(form.label("Button")));
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, centreInWindow(form.Button));
 
     QVERIFY(SelfUnloadingForm::aliveAfterUnload);
     QCOMPARE(m_registry->loadedForm<SelfUnloadingForm>(), nullptr);
     QTRY_VERIFY(unloaded.isNull());
     auto& fresh = m_registry->form<SelfUnloadingForm>();
     QCOMPARE(SelfUnloadingForm::loads, 2);
-    QCOMPARE(fresh.label("Title")->caption(), kTitleCaption);
+    QCOMPARE(fresh.Title->caption(), kTitleCaption);
     QVERIFY(!fresh.isVisible());
 }
 
@@ -834,7 +872,7 @@ void FormsRuntimeTest::endDiscardsEveryForm()
     auto& side = m_registry->form<SideForm>();
     QPointer<Form> mainAlive(&main);
     QPointer<Form> sideAlive(&side);
-    Timer* ticking = side.timer("Ticking");
+    Timer* ticking = side.Ticking;
     QVERIFY(ticking->isRunning());
     QSignalSpy ended(m_registry.get(), &FormRegistry::programEnded);
 
