@@ -3,7 +3,7 @@
 #include "forms_runtime/palette.h"
 #include "forms_runtime/twips.h"
 
-#include <array>
+#include <span>
 #include <string_view>
 
 namespace forms {
@@ -60,7 +60,7 @@ struct ListDesign
     Colour backColor, foreColor;
     FontSpec font;
     int tabIndex;
-    std::array<std::string_view, 4> entries;
+    std::span<const std::string_view> entries; // any number; they must outlive the list
     std::string_view initialText;
 };
 
@@ -73,7 +73,7 @@ struct TimerDesign
 
 enum class WindowKind {
     Main,        // a normal top-level window with a taskbar button
-    SlideInPanel // left alone by the window manager, never takes the focus; a notification
+    Notification // left alone by the window manager, never takes the focus
 };
 
 enum class StartUpPosition { CenterScreen, WindowsDefault };

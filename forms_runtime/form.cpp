@@ -78,7 +78,7 @@ Form::Form(const FormDesign& design)
     setPalette(colours);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    if (m_kind == WindowKind::SlideInPanel) {
+    if (m_kind == WindowKind::Notification) {
         setAttribute(Qt::WA_ShowWithoutActivating);
         // Qt gives the window type only to a window that exists already.
         create();

@@ -20,7 +20,7 @@ Form2::Form2()
                     .width = 2895_tw,
                     .height = 5175_tw,
                     .backColor = colours::kBlack,
-                    .kind = WindowKind::SlideInPanel,
+                    .kind = WindowKind::Notification,
                     .startUpPosition = StartUpPosition::WindowsDefault,
                     .iconFolder = {}},
                    "Result", 4),

@@ -10,7 +10,7 @@ Welcome::Welcome()
                     .width = 2895_tw,
                     .height = 2505_tw,
                     .backColor = colours::kBlack,
-                    .kind = WindowKind::SlideInPanel,
+                    .kind = WindowKind::Notification,
                     .startUpPosition = StartUpPosition::WindowsDefault,
                     .iconFolder = {}},
                    "Welcome", 2),

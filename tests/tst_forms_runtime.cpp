@@ -62,7 +62,10 @@ LabelDesign labelRow(std::string_view name, std::string_view caption, Twips left
             .toolTip = {}};
 }
 
-ListDesign listRow(int index, Twips top, std::array<std::string_view, 4> entries)
+constexpr std::string_view kColours[] = {"Reddish", "Whitish", "Beige", "Brown"};
+constexpr std::string_view kAmounts[] = {"Lots", "Some", "Few", "None"};
+
+ListDesign listRow(int index, Twips top, std::span<const std::string_view> entries)
 {
     return {.name = "Answer",
             .index = index,
@@ -116,8 +119,7 @@ public:
     Label* const Button = add<Label>(
         labelRow("Button", "Press me", 300_tw, 3000_tw, 1500_tw, 450_tw, Alignment::Centre));
     const std::array<AnswerList*, 2> Answer =
-        add<AnswerList>(std::array{listRow(0, 300_tw, {"Reddish", "Whitish", "Beige", "Brown"}),
-                                   listRow(1, 1200_tw, {"Lots", "Some", "Few", "None"})});
+        add<AnswerList>(std::array{listRow(0, 300_tw, kColours), listRow(1, 1200_tw, kAmounts)});
     Timer* const Ticking = add({.name = "Ticking", .interval = 10, .enabled = true});
     Timer* const Resting = add({.name = "Resting", .interval = 10, .enabled = false});
     Timer* const Zero = add({.name = "Zero", .interval = 0, .enabled = true});
