@@ -1,8 +1,8 @@
 #include "command_line.h"
-#include "forms_runtime/fonts.h"
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/single_instance.h"
 #include "questionnaire_window/form1.h"
+#include "resources/look.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
         return EXIT_SUCCESS;
     }
     // Only a program that opens its windows needs the fonts.
-    forms::registerEmbeddedFonts();
+    velorin::setUpLook();
     forms.startWith<Form1>();
     return QApplication::exec();
 }

@@ -14,7 +14,7 @@ inline constexpr int kRegular = 400;
 
 struct FontSpec
 {
-    std::string_view face; // "Arial" or "Tahoma"
+    std::string_view face; // a family name, or a face drawn with a substitute
     float points;
     int weight;
     int charset; // kept for the record; every text is plain ASCII

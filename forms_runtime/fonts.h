@@ -2,16 +2,22 @@
 
 #include "forms_runtime/control_design.h"
 
+#include <string_view>
+
 class QFont;
+class QString;
 
 namespace forms {
 
-// Registers the embedded faces and makes Tahoma 8.25 the default font; call once after the
-// application object exists.
-void registerEmbeddedFonts();
+// Registers every font file in a resource folder, read in place from the program's image.
+void registerFontsIn(const QString& folder);
 
-// The font a design asks for, drawn with the embedded metric-compatible face and sized
-// in pixels at 96 dpi, so lines break the same way on every machine and scale.
+// Draws every text whose design names `face` with `family` instead, such as an embedded
+// metric-compatible face; set before the first form is built.
+void substituteFace(std::string_view face, const QString& family);
+
+// The font a design asks for, sized in pixels at 96 dpi, so lines break the same way on
+// every machine and scale.
 QFont toQFont(const FontSpec& design);
 
 } // namespace forms

@@ -15,12 +15,3 @@ inline QColor toQColor(Colour colour)
 }
 
 } // namespace forms
-
-namespace forms::colours {
-
-// The three colours every form of the program is drawn in.
-inline constexpr Colour kBlack = 0x000000;
-inline constexpr Colour kWhite = 0xFFFFFF;
-inline constexpr Colour kAccent = 0xFF8080; // RGB 128, 128, 255
-
-} // namespace forms::colours

@@ -2,6 +2,7 @@
 
 #include "forms_runtime/label.h"
 #include "forms_runtime/shape.h"
+#include "resources/look.h"
 
 using namespace forms;
 using namespace forms::twips_literals;
@@ -19,7 +20,7 @@ Form2::Form2()
     : SlideInPanel({.caption = "Form2",
                     .width = 2895_tw,
                     .height = 5175_tw,
-                    .backColor = colours::kBlack,
+                    .backColor = velorin::colours::kBlack,
                     .kind = WindowKind::Notification,
                     .startUpPosition = StartUpPosition::WindowsDefault,
                     .iconFolder = {}},
@@ -29,7 +30,7 @@ Form2::Form2()
                          .top = 360_tw,
                          .width = 2895_tw,
                          .height = 4815_tw,
-                         .borderColor = colours::kWhite,
+                         .borderColor = velorin::colours::kWhite,
                          .borderPixels = 2})),
       Label3(add<Label>({.name = "Label3",
                          .index = kNoIndex,
@@ -38,7 +39,7 @@ Form2::Form2()
                          .top = 1440_tw,
                          .width = 2535_tw,
                          .height = 3495_tw,
-                         .backColor = colours::kBlack,
+                         .backColor = velorin::colours::kBlack,
                          .foreColor = kAdviceColour,
                          .font = kResultFont,
                          .alignment = Alignment::Left,
@@ -51,8 +52,8 @@ Form2::Form2()
                          .top = 840_tw,
                          .width = 2895_tw,
                          .height = 1335_tw,
-                         .backColor = colours::kBlack,
-                         .foreColor = colours::kWhite,
+                         .backColor = velorin::colours::kBlack,
+                         .foreColor = velorin::colours::kWhite,
                          .font = kResultFont,
                          .alignment = Alignment::Left,
                          .tabIndex = 2,
@@ -64,7 +65,7 @@ Form2::Form2()
                          .top = 480_tw,
                          .width = 2415_tw,
                          .height = 375_tw,
-                         .backColor = colours::kBlack,
+                         .backColor = velorin::colours::kBlack,
                          .foreColor = kPointsColour,
                          .font = kResultFont,
                          .alignment = Alignment::Centre,

@@ -5,6 +5,7 @@
 #include "forms_runtime/screen.h"
 #include "forms_runtime/screen_changes.h"
 #include "forms_runtime/timer.h"
+#include "resources/look.h"
 
 using namespace forms;
 using namespace forms::twips_literals;
@@ -19,8 +20,8 @@ SlideInPanel::SlideInPanel(const FormDesign& design, std::string_view caption, i
                        .top = 0_tw,
                        .width = 150_tw,
                        .height = 195_tw,
-                       .backColor = colours::kAccent,
-                       .foreColor = colours::kWhite,
+                       .backColor = velorin::colours::kAccent,
+                       .foreColor = velorin::colours::kWhite,
                        .font = {"Arial", 9.75f, kBold, 0},
                        .alignment = Alignment::Centre,
                        .tabIndex = closeTabIndex,
@@ -32,8 +33,8 @@ SlideInPanel::SlideInPanel(const FormDesign& design, std::string_view caption, i
                         .top = 0_tw,
                         .width = 2895_tw,
                         .height = 345_tw,
-                        .backColor = colours::kAccent,
-                        .foreColor = colours::kWhite,
+                        .backColor = velorin::colours::kAccent,
+                        .foreColor = velorin::colours::kWhite,
                         .font = {"Tahoma", 12, kBold, 178},
                         .alignment = Alignment::Centre,
                         .tabIndex = 0,

@@ -1,6 +1,7 @@
 #include "panels/welcome.h"
 
 #include "forms_runtime/label.h"
+#include "resources/look.h"
 
 using namespace forms;
 using namespace forms::twips_literals;
@@ -9,7 +10,7 @@ Welcome::Welcome()
     : SlideInPanel({.caption = "Form2",
                     .width = 2895_tw,
                     .height = 2505_tw,
-                    .backColor = colours::kBlack,
+                    .backColor = velorin::colours::kBlack,
                     .kind = WindowKind::Notification,
                     .startUpPosition = StartUpPosition::WindowsDefault,
                     .iconFolder = {}},
@@ -23,8 +24,8 @@ Welcome::Welcome()
            .top = 360_tw,
            .width = 2655_tw,
            .height = 1935_tw,
-           .backColor = colours::kBlack,
-           .foreColor = colours::kWhite,
+           .backColor = velorin::colours::kBlack,
+           .foreColor = velorin::colours::kWhite,
            .font = {"Tahoma", 14.25f, kBold, 178},
            .alignment = Alignment::Left,
            .tabIndex = 1,

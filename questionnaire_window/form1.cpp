@@ -13,15 +13,16 @@
 #include "forms_runtime/window_drag.h"
 #include "panels/form2.h"
 #include "panels/welcome.h"
+#include "resources/look.h"
 
 using forms::toQString;
 
 namespace {
 constexpr forms::Colour kPressedColour = 0xFFC0C0; // RGB 192, 192, 255
 } // namespace
-using forms::colours::kAccent;
-using forms::colours::kBlack;
-using forms::colours::kWhite;
+using velorin::colours::kAccent;
+using velorin::colours::kBlack;
+using velorin::colours::kWhite;
 
 void Form1::connectHandlers()
 {

@@ -5,14 +5,15 @@
 #include "forms_runtime/line.h"
 #include "forms_runtime/shape.h"
 #include "questionnaire_window/form1.h"
+#include "resources/look.h"
 
 #include <array>
 
 using namespace forms;
 using namespace forms::twips_literals;
-using colours::kAccent;
-using colours::kBlack;
-using colours::kWhite;
+using velorin::colours::kAccent;
+using velorin::colours::kBlack;
+using velorin::colours::kWhite;
 
 namespace {
 

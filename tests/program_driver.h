@@ -11,6 +11,7 @@
 #include "panels/form2.h"
 #include "panels/welcome.h"
 #include "questionnaire_window/form1.h"
+#include "resources/look.h"
 #include "twips_output.h"
 #include "window_system.h"
 
@@ -154,7 +155,7 @@ protected:
     void stopProgram() { m_program.reset(); }
 
 private slots:
-    void initTestCase() { forms::registerEmbeddedFonts(); }
+    void initTestCase() { velorin::setUpLook(); }
     void init() { startProgram(); }
     void cleanup() { stopProgram(); }
 

@@ -9,6 +9,7 @@
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
 #include "forms_runtime/timer.h"
+#include "resources/look.h"
 #include "twips_output.h"
 #include "window_system.h"
 
@@ -28,38 +29,24 @@
 #include <optional>
 
 using namespace forms;
+namespace colours = velorin::colours;
 
 namespace {
 
 constexpr FontSpec kFont{"Arial", 8, kRegular, 0};
 
 // 400 x 300 pixels at 15 twips a pixel.
-constexpr FormDesign kTestFormDesign{.caption = "Test form",
-                                     .width = 6000_tw,
-                                     .height = 4500_tw,
-                                     .backColor = colours::kWhite,
-                                     .kind = WindowKind::Main,
-                                     .startUpPosition = StartUpPosition::CenterScreen,
-                                     .iconFolder = {}};
+constexpr FormDesign kTestFormDesign{
+    "Test form", 6000_tw, 4500_tw, colours::kWhite, WindowKind::Main, StartUpPosition::CenterScreen,
+    {}};
 
 const QString kTitleCaption = QStringLiteral("Design caption");
 
 LabelDesign labelRow(std::string_view name, std::string_view caption, Twips left, Twips top,
                      Twips width, Twips height, Alignment alignment)
 {
-    return {.name = name,
-            .index = kNoIndex,
-            .caption = caption,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .backColor = colours::kWhite,
-            .foreColor = colours::kBlack,
-            .font = kFont,
-            .alignment = alignment,
-            .tabIndex = 0,
-            .toolTip = {}};
+    return {name,  kNoIndex,  caption, left, top, width, height, colours::kWhite, colours::kBlack,
+            kFont, alignment, 0,       {}};
 }
 
 constexpr std::string_view kColours[] = {"Reddish", "Whitish", "Beige", "Brown"};
@@ -67,18 +54,8 @@ constexpr std::string_view kAmounts[] = {"Lots", "Some", "Few", "None"};
 
 ListDesign listRow(int index, Twips top, std::span<const std::string_view> entries)
 {
-    return {.name = "Answer",
-            .index = index,
-            .left = 3600_tw,
-            .top = top,
-            .width = 2250_tw,
-            .height = 330_tw,
-            .backColor = colours::kWhite,
-            .foreColor = colours::kBlack,
-            .font = kFont,
-            .tabIndex = index + 1,
-            .entries = entries,
-            .initialText = entries[0]};
+    return {"Answer",        index,           3600_tw, top,       2250_tw, 330_tw,
+            colours::kWhite, colours::kBlack, kFont,   index + 1, entries, entries[0]};
 }
 
 template <int Tag> class TestForm : public Form
@@ -91,38 +68,21 @@ public:
     // x = 100, a horizontal rule runs over the free surface at y = 150, the button label sits
     // at (20, 200, 100 x 30) and the two lists (150 x 22) at x = 240, y = 20 and y = 80. Front
     // to back, except that lists lie above every label.
-    Line* const Rule1 = add<Line>({.name = "Rule",
-                                   .index = 1,
-                                   .x1 = 1500_tw,
-                                   .y1 = 150_tw,
-                                   .x2 = 1500_tw,
-                                   .y2 = 1350_tw,
-                                   .colour = colours::kAccent,
-                                   .widthPixels = 3});
-    Shape* const Frame = add<Shape>({.name = "Frame",
-                                     .left = 150_tw,
-                                     .top = 150_tw,
-                                     .width = 3300_tw,
-                                     .height = 1200_tw,
-                                     .borderColor = colours::kAccent,
-                                     .borderPixels = 2});
-    Line* const Rule0 = add<Line>({.name = "Rule",
-                                   .index = 0,
-                                   .x1 = 150_tw,
-                                   .y1 = 2250_tw,
-                                   .x2 = 5850_tw,
-                                   .y2 = 2250_tw,
-                                   .colour = colours::kBlack,
-                                   .widthPixels = 5});
+    Line* const Rule1 =
+        add<Line>({"Rule", 1, 1500_tw, 150_tw, 1500_tw, 1350_tw, colours::kAccent, 3});
+    Shape* const Frame =
+        add<Shape>({"Frame", 150_tw, 150_tw, 3300_tw, 1200_tw, colours::kAccent, 2});
+    Line* const Rule0 =
+        add<Line>({"Rule", 0, 150_tw, 2250_tw, 5850_tw, 2250_tw, colours::kBlack, 5});
     Label* const Title = add<Label>(
         labelRow("Title", "Design caption", 300_tw, 300_tw, 3900_tw, 900_tw, Alignment::Left));
     Label* const Button = add<Label>(
         labelRow("Button", "Press me", 300_tw, 3000_tw, 1500_tw, 450_tw, Alignment::Centre));
     const std::array<AnswerList*, 2> Answer =
         add<AnswerList>(std::array{listRow(0, 300_tw, kColours), listRow(1, 1200_tw, kAmounts)});
-    Timer* const Ticking = add({.name = "Ticking", .interval = 10, .enabled = true});
-    Timer* const Resting = add({.name = "Resting", .interval = 10, .enabled = false});
-    Timer* const Zero = add({.name = "Zero", .interval = 0, .enabled = true});
+    Timer* const Ticking = add({"Ticking", 10, true});
+    Timer* const Resting = add({"Resting", 10, false});
+    Timer* const Zero = add({"Zero", 0, true});
 
     static inline int loads = 0;
 
@@ -231,7 +191,7 @@ template <class F> F& FormsRuntimeTest::shownForm()
 
 void FormsRuntimeTest::initTestCase()
 {
-    registerEmbeddedFonts();
+    velorin::setUpLook();
 }
 
 void FormsRuntimeTest::init()

@@ -3,6 +3,7 @@
 #include "forms_runtime/screen.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
+#include "resources/look.h"
 #include "twips_output.h"
 
 #include <QAbstractItemView>
@@ -1103,7 +1104,7 @@ class MonkeyTest : public ProgramTestCase
 private slots:
     void initTestCase()
     {
-        forms::registerEmbeddedFonts();
+        velorin::setUpLook();
         g_previousHandler = qInstallMessageHandler(withoutPlatformNotes);
     }
 

@@ -5,6 +5,7 @@
 #include "panel_ticks.h"
 #include "panels/form2.h"
 #include "panels/welcome.h"
+#include "resources/look.h"
 #include "twips_output.h"
 #include "window_system.h"
 
@@ -44,7 +45,7 @@ class PanelsTest : public QObject
     std::unique_ptr<forms::FormRegistry> m_registry;
 
 private slots:
-    void initTestCase() { forms::registerEmbeddedFonts(); }
+    void initTestCase() { velorin::setUpLook(); }
     void init() { m_registry = std::make_unique<forms::FormRegistry>(); }
     void cleanup() { m_registry.reset(); }
 
