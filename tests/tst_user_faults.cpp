@@ -35,11 +35,6 @@ SlideInPanel* resultPanel(ProgramDriver& program)
     return program.resultPanel();
 }
 
-Twips screenHeightTwips()
-{
-    return forms::Screen::height();
-}
-
 QPointF placeOf(const SlideInPanel& panel)
 {
     return QPointF(panel.Left().value(), panel.Top().value());
@@ -50,7 +45,7 @@ QPointF placeOf(const SlideInPanel& panel)
 void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
 {
     const QPointF placedAgain((forms::Screen::width() - panel.Width() - 100_tw).value(),
-                              screenHeightTwips().value());
+                              forms::Screen::height().value());
     const QPointF now = placeOf(panel);
     QVERIFY2(now == before || now == placedAgain,
              qPrintable(QStringLiteral("moved from (%1, %2) to (%3, %4)")
@@ -62,7 +57,7 @@ void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
 
 void verifyStandsWhollyOnTheScreen(const SlideInPanel& panel)
 {
-    const QRectF screen(0, 0, forms::Screen::width().value(), screenHeightTwips().value());
+    const QRectF screen(0, 0, forms::Screen::width().value(), forms::Screen::height().value());
     const QSizeF size(panel.Width().value(), panel.Height().value());
     QVERIFY(screen.contains(QRectF(placeOf(panel), size)));
 }
@@ -71,7 +66,7 @@ void verifyStandsWhollyOnTheScreen(const SlideInPanel& panel)
 // the one step that took it past that line.
 void verifyRestsJustAboveTheBottom(const SlideInPanel& panel)
 {
-    const Twips bottomGap = screenHeightTwips() - (panel.Top() + panel.Height());
+    const Twips bottomGap = forms::Screen::height() - (panel.Top() + panel.Height());
     QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
              qPrintable(QStringLiteral("bottom edge only %1 twips above the screen's bottom")
                             .arg(bottomGap.value())));
@@ -224,7 +219,7 @@ private slots:
         const bool stayed = placeOf(*panel) == before;
         riseUntilRest(*panel);
         const Twips restLine =
-            screenHeightTwips() - panel->Height() - SlideInPanel::kRestAboveBottom;
+            forms::Screen::height() - panel->Height() - SlideInPanel::kRestAboveBottom;
         if (stayed && topBefore < restLine) {
             // Already clear of the new bottom edge: it stops where it stands.
             QCOMPARE(panel->Top(), topBefore);
@@ -243,7 +238,7 @@ private slots:
         ScreenSizeChange change;
         change.resize(QSize(1024, 768));
         QTRY_VERIFY_WITH_TIMEOUT(!panel->Timer1->isEnabled(), 30000);
-        const Twips bottomGap = screenHeightTwips() - (panel->Top() + panel->Height());
+        const Twips bottomGap = forms::Screen::height() - (panel->Top() + panel->Height());
         QVERIFY2(bottomGap > 300_tw, qPrintable(QString::number(bottomGap.value())));
         const Twips restingTop = panel->Top();
         change.resize(QSize(1920, 1080));
@@ -270,7 +265,7 @@ private slots:
             verifyStaysOrIsPlacedAgain(*panel, before);
             QVERIFY(next < 1000);
         }
-        const Twips bottomGap = screenHeightTwips() - (panel->Top() + panel->Height());
+        const Twips bottomGap = forms::Screen::height() - (panel->Top() + panel->Height());
         QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
                  qPrintable(QString::number(bottomGap.value())));
         verifyStandsWhollyOnTheScreen(*panel);
@@ -462,7 +457,7 @@ private slots:
              {static_cast<const SlideInPanel*>(panel),
               static_cast<const SlideInPanel*>(program().welcomePanel())}) {
             QVERIFY(each->Top() <= (each == panel ? 10700_tw : 13350_tw));
-            QVERIFY(screenHeightTwips() - (each->Top() + each->Height()) >
+            QVERIFY(forms::Screen::height() - (each->Top() + each->Height()) >
                     SlideInPanel::kRestAboveBottom);
         }
         QVERIFY(!program().welcomePanel()->isVisible());
