@@ -226,18 +226,6 @@ private slots:
         QVERIFY(m_registry->loadedForm<Form2>() != nullptr);
         QVERIFY(!m_registry->hasEnded());
     }
-
-    void panelsStayOutOfTheTaskbarAndTheFocus_data() { addPanelRows(); }
-
-    void panelsStayOutOfTheTaskbarAndTheFocus()
-    {
-        QFETCH(PanelLoader, load);
-        const Qt::WindowFlags flags = load(*m_registry).windowFlags();
-        QVERIFY(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
-        QVERIFY(flags.testFlag(Qt::Tool));
-        QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
-        QVERIFY(load(*m_registry).testAttribute(Qt::WA_ShowWithoutActivating));
-    }
 };
 
 QTEST_MAIN(PanelsTest)

@@ -79,7 +79,8 @@ def x_info(window):
                          text=True).stdout
     field = lambda label: out.split(label + ":")[1].split("\n")[0].strip()
     return {"x": int(field("Absolute upper-left X")), "y": int(field("Absolute upper-left Y")),
-            "height": int(field("Height")), "mapped": field("Map State") == "IsViewable"}
+            "height": int(field("Height")), "mapped": field("Map State") == "IsViewable",
+            "unmanaged": field("Override Redirect State") == "yes"}
 
 
 def top_level(window):
@@ -151,6 +152,8 @@ def main(program):
                                       "_NET_WM_WINDOW_TYPE"], capture_output=True, text=True)
         check(panel_types.stdout.split("= ")[1].startswith("_NET_WM_WINDOW_TYPE_NOTIFICATION"),
               "the panels are typed as notifications")
+        check(x_info(x_windows("Form2")[0])["unmanaged"],
+              "the window manager leaves the panels alone: no frame, no taskbar button")
 
         # A press on the calculate button released elsewhere shows the result panel and
         # leaves the welcome panel: both are up.
