@@ -130,7 +130,7 @@ void AssessmentTest::burnTimeQuestionOffersItsFourRanges()
                                               "25 to 40 minutes", "more than 40 minutes"};
     for (int position = 0; position < kAnswersPerQuestion; ++position) {
         QCOMPARE(toQString(answerText(3, position)),
-                 QString::fromLatin1(expected[static_cast<std::size_t>(position)]));
+                 toQString(expected[static_cast<std::size_t>(position)]));
     }
 }
 
