@@ -22,17 +22,18 @@ struct FontSpec
 
 enum class Alignment { Left, Centre };
 
+// A row names every property but those left at their designer's default, given here.
 struct LabelDesign
 {
     std::string_view name;
-    int index;
+    int index = kNoIndex;
     std::string_view caption;
     Twips left, top, width, height;
     Colour backColor, foreColor;
     FontSpec font;
-    Alignment alignment;
+    Alignment alignment = Alignment::Left;
     int tabIndex;
-    std::string_view toolTip;
+    std::string_view toolTip = {};
 };
 
 struct ShapeDesign
@@ -85,7 +86,7 @@ struct FormDesign
     Colour backColor;
     WindowKind kind;
     StartUpPosition startUpPosition;
-    std::string_view iconFolder; // a resource folder of images; empty: no icon of its own
+    std::string_view iconFolder = {}; // a resource folder of images; empty: no icon of its own
 };
 
 } // namespace forms

@@ -17,14 +17,7 @@ constexpr FontSpec kResultFont{"Arial", 9.75f, kBold, 178};
 
 // Label2 reaches 240 twips past the right edge, where it is cut.
 Form2::Form2()
-    : SlideInPanel({.caption = "Form2",
-                    .width = 2895_tw,
-                    .height = 5175_tw,
-                    .backColor = velorin::colours::kBlack,
-                    .kind = WindowKind::Notification,
-                    .startUpPosition = StartUpPosition::WindowsDefault,
-                    .iconFolder = {}},
-                   "Result", 4),
+    : SlideInPanel(5175_tw, "Result", 4),
       Shape1(add<Shape>({.name = "Shape1",
                          .left = 0_tw,
                          .top = 360_tw,
@@ -33,7 +26,6 @@ Form2::Form2()
                          .borderColor = velorin::colours::kWhite,
                          .borderPixels = 2})),
       Label3(add<Label>({.name = "Label3",
-                         .index = kNoIndex,
                          .caption = "Advice",
                          .left = 240_tw,
                          .top = 1440_tw,
@@ -42,11 +34,8 @@ Form2::Form2()
                          .backColor = velorin::colours::kBlack,
                          .foreColor = kAdviceColour,
                          .font = kResultFont,
-                         .alignment = Alignment::Left,
-                         .tabIndex = 3,
-                         .toolTip = {}})),
+                         .tabIndex = 3})),
       Label2(add<Label>({.name = "Label2",
-                         .index = kNoIndex,
                          .caption = "Skin Type is  ",
                          .left = 240_tw,
                          .top = 840_tw,
@@ -55,11 +44,8 @@ Form2::Form2()
                          .backColor = velorin::colours::kBlack,
                          .foreColor = velorin::colours::kWhite,
                          .font = kResultFont,
-                         .alignment = Alignment::Left,
-                         .tabIndex = 2,
-                         .toolTip = {}})),
+                         .tabIndex = 2})),
       Label1(add<Label>({.name = "Label1",
-                         .index = kNoIndex,
                          .caption = "Your Point= ",
                          .left = 240_tw,
                          .top = 480_tw,
@@ -69,6 +55,5 @@ Form2::Form2()
                          .foreColor = kPointsColour,
                          .font = kResultFont,
                          .alignment = Alignment::Centre,
-                         .tabIndex = 1,
-                         .toolTip = {}}))
+                         .tabIndex = 1}))
 {}

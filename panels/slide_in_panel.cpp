@@ -10,11 +10,16 @@
 using namespace forms;
 using namespace forms::twips_literals;
 
-SlideInPanel::SlideInPanel(const FormDesign& design, std::string_view caption, int closeTabIndex)
-    : Form(design), Timer1(add({.name = "Timer1", .interval = 10, .enabled = true})),
+SlideInPanel::SlideInPanel(Twips height, std::string_view caption, int closeTabIndex)
+    : Form({.caption = "Form2",
+            .width = 2895_tw,
+            .height = height,
+            .backColor = velorin::colours::kBlack,
+            .kind = WindowKind::Notification,
+            .startUpPosition = StartUpPosition::WindowsDefault}),
+      Timer1(add({.name = "Timer1", .interval = 10, .enabled = true})),
       Timer2(add({.name = "Timer2", .interval = 1, .enabled = true})),
       cmdX(add<Label>({.name = "cmdX",
-                       .index = kNoIndex,
                        .caption = "X",
                        .left = 2640_tw,
                        .top = 0_tw,
@@ -27,7 +32,6 @@ SlideInPanel::SlideInPanel(const FormDesign& design, std::string_view caption, i
                        .tabIndex = closeTabIndex,
                        .toolTip = "Close"})),
       title(add<Label>({.name = "title",
-                        .index = kNoIndex,
                         .caption = caption,
                         .left = 0_tw,
                         .top = 0_tw,
@@ -37,8 +41,7 @@ SlideInPanel::SlideInPanel(const FormDesign& design, std::string_view caption, i
                         .foreColor = velorin::colours::kWhite,
                         .font = {"Tahoma", 12, kBold, 178},
                         .alignment = Alignment::Centre,
-                        .tabIndex = 0,
-                        .toolTip = {}}))
+                        .tabIndex = 0}))
 {
     connect(Timer1, &Timer::timer, this, &SlideInPanel::Timer1_Timer);
     connect(Timer2, &Timer::timer, this, &SlideInPanel::Timer2_Timer);

@@ -30,7 +30,9 @@ public:
     forms::Label* const title;
 
 protected:
-    SlideInPanel(const forms::FormDesign& design, std::string_view caption, int closeTabIndex);
+    // Both panels are black, 2895 twips wide and titled "Form2"; they differ in height, in
+    // the caption bar's text and in the close label's tab index.
+    SlideInPanel(forms::Twips height, std::string_view caption, int closeTabIndex);
 
     void load() override;
 

@@ -90,9 +90,7 @@ LabelDesign questionLabel(int i, const QuestionRow& row)
             .backColor = kBlack,
             .foreColor = kWhite,
             .font = kQuestionFont,
-            .alignment = Alignment::Left,
-            .tabIndex = row.questionTabIndex,
-            .toolTip = {}};
+            .tabIndex = row.questionTabIndex};
 }
 
 LineDesign separatorLine(int i, const QuestionRow& row)
@@ -120,7 +118,6 @@ Form1::Form1()
             .iconFolder = ":/icons/window"}),
       Combo1(add<AnswerList>(perQuestion<ListDesign>(answerList))),
       about(add<Label>({.name = "about",
-                        .index = kNoIndex,
                         .caption = "?",
                         .left = 8760_tw,
                         .top = 0_tw,
@@ -135,7 +132,6 @@ Form1::Form1()
       question(add<Label>(perQuestion<LabelDesign>(questionLabel))),
       Line1(add<Line>(perQuestion<LineDesign>(separatorLine))),
       cmdX(add<Label>({.name = "cmdX",
-                       .index = kNoIndex,
                        .caption = "X",
                        .left = 8520_tw,
                        .top = 0_tw,
@@ -148,7 +144,6 @@ Form1::Form1()
                        .tabIndex = 11,
                        .toolTip = "Close"})),
       title(add<Label>({.name = "title",
-                        .index = kNoIndex,
                         .caption = "Velorin",
                         .left = 0_tw,
                         .top = 0_tw,
@@ -158,8 +153,7 @@ Form1::Form1()
                         .foreColor = kWhite,
                         .font = kTitleFont,
                         .alignment = Alignment::Centre,
-                        .tabIndex = 7,
-                        .toolTip = {}})),
+                        .tabIndex = 7})),
       Shape1(add<Shape>({.name = "Shape1",
                          .left = 2167_tw,
                          .top = 9090_tw,
@@ -168,7 +162,6 @@ Form1::Form1()
                          .borderColor = kAccent,
                          .borderPixels = 2})),
       Label1(add<Label>({.name = "Label1",
-                         .index = kNoIndex,
                          .caption = "Calculate Your Skin Type",
                          .left = 2167_tw,
                          .top = 9090_tw,
@@ -178,8 +171,7 @@ Form1::Form1()
                          .foreColor = kWhite,
                          .font = kButtonFont,
                          .alignment = Alignment::Centre,
-                         .tabIndex = 10,
-                         .toolTip = {}}))
+                         .tabIndex = 10}))
 {
     // Each question names its list to assistive tools, and the caption bar the window.
     for (std::size_t i = 0; i < question.size(); ++i) {

@@ -126,8 +126,8 @@ void AssessmentTest::answersAreToldApartByPosition()
 
 void AssessmentTest::burnTimeQuestionOffersItsFourRanges()
 {
-    const std::array<const char*, 4> expected{"Less than 15 minutes", "15 to 20 minutes",
-                                              "25 to 40 minutes", "more than 40 minutes"};
+    const std::array<std::string_view, 4> expected{"Less than 15 minutes", "15 to 20 minutes",
+                                                   "25 to 40 minutes", "more than 40 minutes"};
     for (int position = 0; position < kAnswersPerQuestion; ++position) {
         QCOMPARE(toQString(answerText(3, position)),
                  toQString(expected[static_cast<std::size_t>(position)]));
