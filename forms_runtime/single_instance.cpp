@@ -89,7 +89,11 @@ bool SingleInstance::listen()
         ::listen(m_listener, 4) != 0) {
         // Either another start of this user's won the name a moment ago, or another user
         // holds it: then this program runs on, without hearing of later starts.
-        return !askRunningInstance();
+        if (askRunningInstance()) {
+            return false;
+        }
+        qWarning("Could not listen for later starts: each will open a window of its own");
+        return true;
     }
     m_notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SingleInstance::answerLaterStart);

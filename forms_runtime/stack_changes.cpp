@@ -36,6 +36,8 @@ StackChanges::StackChanges() : QObject(qGuiApp)
 {
     m_connection = xcb_connect(displayName().toLocal8Bit().constData(), nullptr);
     if (xcb_connection_has_error(m_connection) != 0) {
+        qWarning("Could not open a second X connection: windows raised over the owner will "
+                 "not cover its panels");
         return;
     }
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
