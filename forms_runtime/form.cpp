@@ -133,6 +133,8 @@ void Form::showModeless()
         if (m_startUpPosition == StartUpPosition::CenterScreen) {
             placeAtStartUp();
         }
+        // Once every list is made: chaining as each came would redo the whole chain each time.
+        chainTabOrder();
         show();
         if (!m_tabOrder.isEmpty()) {
             m_tabOrder.first()->setFocus(Qt::OtherFocusReason);
@@ -171,7 +173,6 @@ void Form::place(Label* label)
 void Form::place(AnswerList* list)
 {
     m_tabOrder.append(list);
-    chainTabOrder();
 }
 
 void Form::chainTabOrder()
