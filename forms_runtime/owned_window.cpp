@@ -36,8 +36,7 @@ xcb_window_t topLevelOf(xcb_connection_t* connection, xcb_window_t window)
 // Whether the window lies above the other with none but the program's own between.
 bool liesJustAbove(xcb_connection_t* connection, xcb_window_t window, xcb_window_t below)
 {
-    const TreeReply root = treeOf(connection, window);
-    const TreeReply stack = root ? treeOf(connection, root->root) : TreeReply();
+    const TreeReply stack = treeOf(connection, x11::rootOf(connection));
     if (!stack) {
         return true;
     }
