@@ -21,7 +21,6 @@ constexpr FontSpec kTitleFont{"Tahoma", 14.25f, kBold, 178};
 constexpr FontSpec kButtonFont{"Arial", 14.25f, kBold, 178};
 constexpr FontSpec kQuestionFont{"Arial", 12, kBold, 178};
 constexpr FontSpec kListFont{"Tahoma", 8.25f, kRegular, 178};
-constexpr FontSpec kCaptionBarFont{"Arial", 9.75f, kBold, 0};
 
 constexpr Twips kListWidth{2775};
 constexpr Twips kListHeight{315};
@@ -125,24 +124,13 @@ Form1::Form1()
                         .height = 240_tw,
                         .backColor = kAccent,
                         .foreColor = kWhite,
-                        .font = kCaptionBarFont,
+                        .font = velorin::kCaptionBarFont,
                         .alignment = Alignment::Centre,
                         .tabIndex = 23,
                         .toolTip = "About"})),
       question(add<Label>(perQuestion<LabelDesign>(questionLabel))),
       Line1(add<Line>(perQuestion<LineDesign>(separatorLine))),
-      cmdX(add<Label>({.name = "cmdX",
-                       .caption = "X",
-                       .left = 8520_tw,
-                       .top = 0_tw,
-                       .width = 150_tw,
-                       .height = 195_tw,
-                       .backColor = kAccent,
-                       .foreColor = kWhite,
-                       .font = kCaptionBarFont,
-                       .alignment = Alignment::Centre,
-                       .tabIndex = 11,
-                       .toolTip = "Close"})),
+      cmdX(add<Label>(velorin::closeLabel(8520_tw, 11))),
       title(add<Label>({.name = "title",
                         .caption = "Velorin",
                         .left = 0_tw,

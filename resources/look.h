@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms_runtime/control_design.h"
 #include "forms_runtime/palette.h"
 
 // Velorin's look, shared by all its forms: its three colours and its fonts.
@@ -10,6 +11,28 @@ inline constexpr forms::Colour kBlack = 0x000000;
 inline constexpr forms::Colour kWhite = 0xFFFFFF;
 inline constexpr forms::Colour kAccent = 0xFF8080; // RGB 128, 128, 255
 } // namespace colours
+
+// The small texts of a caption bar: its close and about labels.
+inline constexpr forms::FontSpec kCaptionBarFont{"Arial", 9.75f, forms::kBold, 0};
+
+// The caption bar's close label, the same "X" on every form; only where it stands along the
+// bar and its tab index differ.
+constexpr forms::LabelDesign closeLabel(forms::Twips left, int tabIndex)
+{
+    using namespace forms::twips_literals;
+    return {.name = "cmdX",
+            .caption = "X",
+            .left = left,
+            .top = 0_tw,
+            .width = 150_tw,
+            .height = 195_tw,
+            .backColor = colours::kAccent,
+            .foreColor = colours::kWhite,
+            .font = kCaptionBarFont,
+            .alignment = forms::Alignment::Centre,
+            .tabIndex = tabIndex,
+            .toolTip = "Close"};
+}
 
 // Registers the embedded faces, draws Arial with Liberation Sans and makes Tahoma 8.25
 // the default font; call once after the application object exists.
