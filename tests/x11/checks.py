@@ -1,4 +1,4 @@
-"""What the X11 tests share: how they report and how they wait, and the ten questions as
+"""What the X11 tests share: how they report, wait and drive xdotool, and the ten questions as
 assistive tools read them, in Tab order."""
 
 import subprocess
@@ -49,3 +49,8 @@ def check_ends(process, how, timeout=15):
     except subprocess.TimeoutExpired:
         fail(f"{how} did not end the program")
     check(code == 0, f"{how} ends the program")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
+                          text=True, timeout=30).stdout.strip()

@@ -11,9 +11,8 @@ import subprocess
 import sys
 import tempfile
 
-import pyatspi
-
-from checks import QUESTIONS, check, check_ends, wait_for
+from accessible_tree import showing_windows
+from checks import QUESTIONS, check, check_ends, wait_for, xdotool
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SPEECH_TIMEOUT = 30.0
@@ -51,22 +50,13 @@ class Speech:
 
 
 def xdotool_key(*keys):
-    subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
+    xdotool("key", "--delay", "80", *keys)
 
 
 def press_and_hear(speech, what, keys, *texts):
     since = speech.mark()
     xdotool_key(*keys)
     return speech.wait(what, *texts, since=since)
-
-
-def showing_windows(name):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "velorin":
-            # A window that goes away while the list is read comes back as None.
-            return [w for w in app if w is not None and w.name == name
-                    and w.getState().contains(pyatspi.STATE_SHOWING)]
-    return []
 
 
 def private_environment(root):

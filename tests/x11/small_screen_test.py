@@ -8,9 +8,8 @@ Run inside scripts/with-xvfb --wm --size 1366x768 --."""
 import os
 import subprocess
 import sys
-import time
 
-from checks import check
+from checks import check, wait_for, xdotool
 
 # Scale, then the window in screen pixels (left, top, width, height), worked out by hand.
 CASES = [
@@ -22,22 +21,12 @@ CASES = [
 ]
 
 
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True,
-                          timeout=30).stdout
-
-
-def visible_window(name, timeout=30.0):
+def visible_window(name):
     """The window's id once it is mapped. The search is asked again while nothing is found:
     xdotool gives up on the whole search when another window vanishes under it."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                               capture_output=True, text=True, timeout=30).stdout.split()
-        if found:
-            return found[0]
-        time.sleep(0.05)
-    raise TimeoutError(f"no visible window {name!r}")
+    search = ["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"]
+    return wait_for(f"a visible window {name!r}", lambda: subprocess.run(
+        search, capture_output=True, text=True, timeout=30).stdout.split(), timeout=30)[0]
 
 
 def window_geometry():

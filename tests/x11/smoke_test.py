@@ -11,7 +11,8 @@ import sys
 
 import pyatspi
 
-from checks import QUESTIONS, check, check_ends, fail, wait_for
+from accessible_tree import application, children, showing, windows
+from checks import QUESTIONS, check, check_ends, fail, wait_for, xdotool
 
 SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
@@ -23,11 +24,6 @@ QUESTION_OF_LIST = dict(zip(
      "Painfully with blisters and peeling", "Always burn"], QUESTIONS))
 
 
-def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
-                          text=True).stdout.strip()
-
-
 def extents(accessible):
     box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return box.x, box.y, box.width, box.height
@@ -36,27 +32,6 @@ def extents(accessible):
 def centre(accessible):
     x, y, width, height = extents(accessible)
     return x + width // 2, y + height // 2
-
-
-def showing(accessible):
-    return accessible.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def children(accessible):
-    # A child that goes away while the list is read (a window closing) comes back as None.
-    found = (accessible.getChildAtIndex(i) for i in range(accessible.childCount))
-    return [child for child in found if child is not None]
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "velorin":
-            return app
-    return None
-
-
-def windows(app, name):
-    return [w for w in children(app) if w.name == name and showing(w)]
 
 
 def label(window, name):
