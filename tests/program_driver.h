@@ -16,8 +16,11 @@
 #include "window_system.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <memory>
 #include <optional>
@@ -56,6 +59,21 @@ public:
     }
 
     void calculate() { click(form1().Label1); }
+
+    // Does what should bring up the about message, answers the message as the user would
+    // once it is up, and says whether it came.
+    template <class Open> static bool aboutMessageCameUp(Open open)
+    {
+        bool shown = false;
+        QTimer::singleShot(0, qApp, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = true;
+                box->accept();
+            }
+        });
+        open();
+        return shown;
+    }
 
     // What each list shows in its text field, in question order.
     std::array<QString, oracle::kQuestions> shownAnswers()

@@ -10,12 +10,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -1047,14 +1045,8 @@ void Monkey::showAboutAndCloseIt()
 {
     letGoOfEverything();
     note(QStringLiteral("about"));
-    bool shown = false;
-    QTimer::singleShot(0, this, [&shown] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = true;
-            box->accept();
-        }
-    });
-    ProgramDriver::click(m_form1->about);
+    const bool shown =
+        ProgramDriver::aboutMessageCameUp([this] { ProgramDriver::click(m_form1->about); });
     m_events += 2;
     QVERIFY2(shown, "the about message did not come up");
     QVERIFY(QApplication::activeModalWidget() == nullptr);
