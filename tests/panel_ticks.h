@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms_runtime/screen.h"
 #include "forms_runtime/timer.h"
 #include "panels/slide_in_panel.h"
 
@@ -25,4 +26,19 @@ inline int riseUntilRest(SlideInPanel& panel)
 {
     constexpr int kMostSteps = 2000;
     return tickPanel(panel, kMostSteps);
+}
+
+// How far the panel's bottom edge stands above the screen's.
+inline forms::Twips gapAboveBottom(const SlideInPanel& panel)
+{
+    return forms::Screen::height() - (panel.Top() + panel.Height());
+}
+
+// Whether the whole panel can be seen on the screen as it is now.
+inline bool standsWhollyOnScreen(const SlideInPanel& panel)
+{
+    const forms::Twips origin{0};
+    return panel.Left() >= origin && panel.Top() >= origin &&
+           panel.Left() + panel.Width() <= forms::Screen::width() &&
+           gapAboveBottom(panel) >= origin;
 }

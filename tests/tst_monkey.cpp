@@ -926,7 +926,7 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
             // Stopped on this screen (it has not changed since the last look): clear of its
             // bottom edge by more than the margin.
             if (m_screenAtLastLook == QGuiApplication::primaryScreen()->size()) {
-                const Twips gap = forms::Screen::height() - (panel->Top() + panel->Height());
+                const Twips gap = gapAboveBottom(*panel);
                 QVERIFY2(gap > SlideInPanel::kRestAboveBottom,
                          qPrintable(QStringLiteral("%1 came to rest %2 twips above the bottom")
                                         .arg(QLatin1String(name))
@@ -934,9 +934,7 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
             }
         }
         // Whatever the screen did, a resting panel can be seen whole.
-        QVERIFY2(panel->Top() >= 0_tw && panel->Left() >= 0_tw &&
-                     panel->Left() + panel->Width() <= forms::Screen::width() &&
-                     panel->Top() + panel->Height() <= forms::Screen::height(),
+        QVERIFY2(standsWhollyOnScreen(*panel),
                  qPrintable(QStringLiteral("%1 rests off the screen at (%2, %3)")
                                 .arg(QLatin1String(name))
                                 .arg(panel->Left().value())

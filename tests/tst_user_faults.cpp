@@ -55,18 +55,11 @@ void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
                             .arg(now.y())));
 }
 
-void verifyStandsWhollyOnTheScreen(const SlideInPanel& panel)
-{
-    const QRectF screen(0, 0, forms::Screen::width().value(), forms::Screen::height().value());
-    const QSizeF size(panel.Width().value(), panel.Height().value());
-    QVERIFY(screen.contains(QRectF(placeOf(panel), size)));
-}
-
 // At rest above the screen's bottom edge, by more than the margin, and no higher than
 // the one step that took it past that line.
 void verifyRestsJustAboveTheBottom(const SlideInPanel& panel)
 {
-    const Twips bottomGap = forms::Screen::height() - (panel.Top() + panel.Height());
+    const Twips bottomGap = gapAboveBottom(panel);
     QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
              qPrintable(QStringLiteral("bottom edge only %1 twips above the screen's bottom")
                             .arg(bottomGap.value())));
@@ -226,7 +219,7 @@ private slots:
         } else {
             verifyRestsJustAboveTheBottom(*panel);
         }
-        verifyStandsWhollyOnTheScreen(*panel);
+        QVERIFY(standsWhollyOnScreen(*panel));
     }
 
     void risingPanelFollowsTheScreenOnItsOwnTimers_data() { addPanelRows(); }
@@ -238,7 +231,7 @@ private slots:
         ScreenSizeChange change;
         change.resize(QSize(1024, 768));
         QTRY_VERIFY_WITH_TIMEOUT(!panel->Timer1->isEnabled(), 30000);
-        const Twips bottomGap = forms::Screen::height() - (panel->Top() + panel->Height());
+        const Twips bottomGap = gapAboveBottom(*panel);
         QVERIFY2(bottomGap > 300_tw, qPrintable(QString::number(bottomGap.value())));
         const Twips restingTop = panel->Top();
         change.resize(QSize(1920, 1080));
@@ -265,10 +258,10 @@ private slots:
             verifyStaysOrIsPlacedAgain(*panel, before);
             QVERIFY(next < 1000);
         }
-        const Twips bottomGap = forms::Screen::height() - (panel->Top() + panel->Height());
+        const Twips bottomGap = gapAboveBottom(*panel);
         QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
                  qPrintable(QString::number(bottomGap.value())));
-        verifyStandsWhollyOnTheScreen(*panel);
+        QVERIFY(standsWhollyOnScreen(*panel));
     }
 
     void closingMidRiseStopsItAndTheNextShowRisesAnew_data()
@@ -457,8 +450,7 @@ private slots:
              {static_cast<const SlideInPanel*>(panel),
               static_cast<const SlideInPanel*>(program().welcomePanel())}) {
             QVERIFY(each->Top() <= (each == panel ? 10700_tw : 13350_tw));
-            QVERIFY(forms::Screen::height() - (each->Top() + each->Height()) >
-                    SlideInPanel::kRestAboveBottom);
+            QVERIFY(gapAboveBottom(*each) > SlideInPanel::kRestAboveBottom);
         }
         QVERIFY(!program().welcomePanel()->isVisible());
     }
