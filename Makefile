@@ -1,10 +1,13 @@
 # The README's commands. CMake presets do the work; this file only names them.
-.PHONY: all deps build run test test-default test-asan test-clang asan clang bench package format clean
+.PHONY: all deps test-deps build run test test-default test-asan test-clang asan clang bench package format clean
 
 all: build
 
 deps:
 	@scripts/install-deps
+
+test-deps:
+	@scripts/install-deps --tests
 
 build: deps
 	@cmake --preset default >/dev/null
@@ -15,21 +18,21 @@ run: build
 
 test: test-default test-asan test-clang
 
-test-default: build
+test-default: build test-deps
 	@ctest --preset default
 
 asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 
-test-asan: asan
+test-asan: asan test-deps
 	@ctest --preset asan
 
 clang: deps
 	@cmake --preset clang >/dev/null
 	@cmake --build --preset clang
 
-test-clang: clang
+test-clang: clang test-deps
 	@ctest --preset clang
 
 bench: build
