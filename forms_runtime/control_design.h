@@ -74,7 +74,8 @@ struct TimerDesign
 
 enum class WindowKind {
     Main,        // a normal top-level window with a taskbar button
-    Notification // left alone by the window manager, never takes the focus
+    Notification // a window of the main window's that shows only what is on the screen, never
+                 // takes the focus and has no taskbar button
 };
 
 enum class StartUpPosition { CenterScreen, WindowsDefault };

@@ -5,7 +5,7 @@
 #include "forms_runtime/line.h"
 #include "forms_runtime/mouse_buttons.h"
 #include "forms_runtime/notification_announcer.h"
-#include "forms_runtime/owned_window.h"
+#include "forms_runtime/off_taskbar.h"
 #include "forms_runtime/pointer.h"
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
@@ -14,7 +14,6 @@
 
 #include <QCloseEvent>
 #include <QDirIterator>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -32,10 +31,10 @@ Qt::WindowFlags flagsFor(WindowKind kind)
     if (kind == WindowKind::Main) {
         return Qt::Window | Qt::FramelessWindowHint;
     }
-    // A notification-style window: the window manager neither places, clamps nor
-    // focuses it, and it takes no taskbar button. Its owner keeps it company instead.
-    return Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint |
-           Qt::WindowDoesNotAcceptFocus;
+    // A dialog of its owner: window managers keep it just above the owner, on the owner's
+    // workspace and away while the owner is minimised, and place it where it asks to stand.
+    // It never takes the focus.
+    return Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
 }
 
 // Every image in the folder, one per size, so the system picks the sharpest. They are
@@ -58,11 +57,11 @@ QIcon iconFromFolder(std::string_view folder)
     return icon;
 }
 
-// Where a window starts along one axis: centred on the screen, or at the start of the
-// screen's free area when it is larger than that area.
-int startUpOffset(int screenExtent, int areaStart, int areaExtent, int windowExtent)
+// Where a window starts along one axis: centred in the free area, or at its start when
+// the window is larger than the area.
+int startUpOffset(int areaStart, int areaExtent, int windowExtent)
 {
-    return windowExtent > areaExtent ? areaStart : (screenExtent - windowExtent) / 2;
+    return windowExtent > areaExtent ? areaStart : areaStart + (areaExtent - windowExtent) / 2;
 }
 
 } // namespace
@@ -72,17 +71,24 @@ Form::Form(const FormDesign& design)
       m_startUpPosition(design.startUpPosition), m_width(design.width), m_height(design.height)
 {
     setWindowTitle(toQString(design.caption));
-    setFixedSize(m_width.toPixels(), m_height.toPixels());
+    if (m_kind == WindowKind::Main) {
+        setFixedSize(m_width.toPixels(), m_height.toPixels());
+    } else {
+        // Its window grows with the part of it that shows.
+        setFixedWidth(m_width.toPixels());
+        setMaximumHeight(m_height.toPixels());
+        resize(m_width.toPixels(), m_height.toPixels());
+    }
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(design.backColor));
     setPalette(colours);
     setAutoFillBackground(true);
     setMouseTracking(true);
     if (m_kind == WindowKind::Notification) {
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        // Qt gives the window type only to a window that exists already.
+        // Not shown "without activating": that stamps the window with a user time of 0,
+        // which some window managers flag as demanding attention. Refusing the focus is enough.
         create();
-        setAttribute(Qt::WA_X11NetWmWindowTypeNotification);
+        keepOffTaskbarAndPager(*windowHandle());
         // A panel never becomes the active window, yet its close label explains itself.
         setAttribute(Qt::WA_AlwaysShowToolTips);
         m_announcer = new NotificationAnnouncer(this);
@@ -104,9 +110,47 @@ void Form::setTop(Twips top)
     applyPosition();
 }
 
+void Form::showOnlyAbove(Twips line)
+{
+    m_shownAbove = line;
+    applyPosition();
+}
+
 void Form::applyPosition()
 {
-    move(m_left.toPixels(), m_top.toPixels());
+    const QRect whole = toPixels(m_left, m_top, m_width, m_height);
+    if (!m_shownAbove) {
+        move(whole.topLeft());
+        return;
+    }
+    // One move and resize; drawn from its top, the form shows its upper part. A window of no
+    // height is taken off the screen until some of the form comes above the line.
+    const int line = m_shownAbove->toPixels();
+    const int shownHeight = std::clamp(line - whole.top(), 0, whole.height());
+    if (shownHeight == 0 || shownHeight >= kLeastWindowHeight) {
+        drawFrom(0);
+        setGeometry(QRect(whole.topLeft(), QSize(whole.width(), shownHeight)));
+        return;
+    }
+    // Some window managers move a window that comes too close to the screen's bottom edge:
+    // the window stays the least height tall and only its lowest rows show the form.
+    setGeometry(QRect(whole.left(), line - kLeastWindowHeight, whole.width(), kLeastWindowHeight));
+    drawFrom(kLeastWindowHeight - shownHeight);
+}
+
+void Form::drawFrom(int row)
+{
+    if (row == m_firstDrawnRow) {
+        return;
+    }
+    // Scrolling moves every control along with what is drawn.
+    scroll(0, row - m_firstDrawnRow);
+    m_firstDrawnRow = row;
+    if (row == 0) {
+        clearMask();
+    } else {
+        setMask(QRegion(0, row, width(), height() - row));
+    }
 }
 
 void Form::moveToPixels(QPoint topLeft)
@@ -118,12 +162,10 @@ void Form::moveToPixels(QPoint topLeft)
 
 void Form::belongTo(Form& owner)
 {
+    m_owner = &owner;
     owner.create();
     create();
     windowHandle()->setTransientParent(owner.windowHandle());
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        new OwnedWindow(*this, owner);
-    }
 }
 
 void Form::showModeless()
@@ -150,13 +192,12 @@ void Form::showModeless()
 
 void Form::placeAtStartUp()
 {
-    // Centred in whole pixels, as a desktop centres a window; one too large for the free
-    // area of a small or scaled screen keeps its caption bar within reach instead.
-    const QSize screen = Screen::sizeInPixels();
-    const QRect area = Screen::availablePixels();
-    moveToPixels(
-        QPoint(startUpOffset(screen.width(), area.left(), area.width(), m_width.toPixels()),
-               startUpOffset(screen.height(), area.top(), area.height(), m_height.toPixels())));
+    // Centred in whole pixels on the primary monitor's free area, as a desktop centres a
+    // window; one too large for the free area of a small or scaled screen keeps its caption
+    // bar within reach instead.
+    const QRect area = Monitor::primary().freePixels();
+    moveToPixels(QPoint(startUpOffset(area.left(), area.width(), m_width.toPixels()),
+                        startUpOffset(area.top(), area.height(), m_height.toPixels())));
 }
 
 void Form::place(QWidget* control)

@@ -2,9 +2,11 @@
 
 #include "forms_runtime/control_design.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace forms {
 
@@ -38,6 +40,10 @@ public:
     void showModeless();
     // Leaves the screen with the owner, stays on its workspace and stands above it.
     void belongTo(Form& owner);
+    Form* owner() const { return m_owner; }
+    // Shows only the part of the form above this line of the screen: its window covers no
+    // more, so that no window manager finds it reaching off the screen and moves it.
+    void showOnlyAbove(Twips line);
     // Follows the pointer during a window drag: the position comes from the screen.
     void moveToPixels(QPoint topLeft);
 
@@ -94,6 +100,12 @@ private:
     void onCaptionChanged(const Label* changed);
     void placeAtStartUp();
     void applyPosition();
+    // Draws the form from this row of its window down; the rows above it show nothing.
+    void drawFrom(int row);
+
+    // xfwm4 moves a window whose top edge comes within 30 pixels of the screen's bottom edge
+    // back up to about that distance.
+    static constexpr int kLeastWindowHeight = 30;
 
     WindowKind m_kind;
     StartUpPosition m_startUpPosition;
@@ -102,6 +114,9 @@ private:
     Twips m_width;
     Twips m_height;
     bool m_shownBefore = false;
+    std::optional<Twips> m_shownAbove;
+    int m_firstDrawnRow = 0;
+    QPointer<Form> m_owner;
     const Label* m_captionBar = nullptr;
     NotificationAnnouncer* m_announcer = nullptr;
     QList<AnswerList*> m_tabOrder;

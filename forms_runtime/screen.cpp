@@ -2,29 +2,61 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
-namespace forms::Screen {
+namespace forms {
 
-QSize sizeInPixels()
+Monitor::Monitor(QScreen* screen) : m_screen(screen) {}
+
+Monitor Monitor::primary()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->geometry().size() : QSize();
+    return Monitor(QGuiApplication::primaryScreen());
 }
 
-QRect availablePixels()
+Monitor Monitor::showing(const QWidget& window)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    QScreen* best = QGuiApplication::primaryScreen();
+    if (!window.isVisible()) {
+        return Monitor(best);
+    }
+    const QRect frame = window.frameGeometry();
+    qint64 mostShown = 0;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->geometry().intersected(frame);
+        const qint64 area = qint64(shown.width()) * shown.height();
+        if (area > mostShown) {
+            best = screen;
+            mostShown = area;
+        }
+    }
+    return Monitor(best);
+}
+
+QRect Monitor::freePixels() const
+{
+    const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
-Twips width()
+Twips Monitor::freeLeft() const
 {
-    return Twips::fromPixels(sizeInPixels().width());
+    return Twips::fromPixels(freePixels().left());
 }
 
-Twips height()
+Twips Monitor::freeTop() const
 {
-    return Twips::fromPixels(sizeInPixels().height());
+    return Twips::fromPixels(freePixels().top());
 }
 
-} // namespace forms::Screen
+// QRect's right() and bottom() are its last pixels; the edges lie just beyond them.
+Twips Monitor::freeRight() const
+{
+    return Twips::fromPixels(freePixels().left() + freePixels().width());
+}
+
+Twips Monitor::freeBottom() const
+{
+    return Twips::fromPixels(freePixels().top() + freePixels().height());
+}
+
+} // namespace forms

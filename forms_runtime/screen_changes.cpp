@@ -13,19 +13,23 @@ ScreenChanges& ScreenChanges::instance()
 
 ScreenChanges::ScreenChanges() : QObject(qGuiApp)
 {
-    watch(QGuiApplication::primaryScreen());
-    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
         watch(screen);
         emit changed();
     });
+    // Told once the monitor has gone, not while it is still being taken away.
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &ScreenChanges::changed,
+            Qt::QueuedConnection);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &ScreenChanges::changed);
 }
 
 void ScreenChanges::watch(QScreen* screen)
 {
-    disconnect(m_geometry);
-    if (screen != nullptr) {
-        m_geometry = connect(screen, &QScreen::geometryChanged, this, &ScreenChanges::changed);
-    }
+    connect(screen, &QScreen::geometryChanged, this, &ScreenChanges::changed);
+    connect(screen, &QScreen::availableGeometryChanged, this, &ScreenChanges::changed);
 }
 
 } // namespace forms

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QMetaObject>
 #include <QObject>
 
 class QScreen;
 
 namespace forms {
 
-// Tells when the screen's geometry changes: a new resolution, a monitor plugged in or
-// out, another screen made the primary one.
+// Tells when the desktop's monitors change: a new resolution, a monitor plugged in or out,
+// another monitor made the primary one, a taskbar that comes, goes or changes its size.
 class ScreenChanges : public QObject
 {
     Q_OBJECT
@@ -22,8 +21,6 @@ signals:
 private:
     ScreenChanges();
     void watch(QScreen* screen);
-
-    QMetaObject::Connection m_geometry;
 };
 
 } // namespace forms

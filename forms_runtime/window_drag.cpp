@@ -11,22 +11,14 @@
 #include <QWindow>
 #include <algorithm>
 #include <span>
-#include <string_view>
 
 namespace forms {
 
 namespace {
 
+using x11::atomNamed;
 using x11::Owned;
 using x11::rootOf;
-
-xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name)
-{
-    const Owned<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()),
-        nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 // XWayland names its screens XWAYLAND0, XWAYLAND1 and so on.
 bool onXWayland()

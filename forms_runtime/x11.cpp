@@ -15,4 +15,12 @@ xcb_window_t rootOf(xcb_connection_t* connection)
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
 
+xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name)
+{
+    const Owned<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()),
+        nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
 } // namespace forms::x11

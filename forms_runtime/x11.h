@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 #include <xcb/xcb.h>
 
 namespace forms::x11 {
@@ -11,6 +12,9 @@ xcb_connection_t* connection();
 
 // The root window of the connection's first screen, the one the program shows on.
 xcb_window_t rootOf(xcb_connection_t* connection);
+
+// The atom of that name, made if the server does not know it yet.
+xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name);
 
 struct FreeWithC
 {

@@ -49,9 +49,12 @@ void SlideInPanel::load()
 
 void SlideInPanel::placeBelowScreen()
 {
-    // Just below the screen, 100 twips in from its right edge; Left before Top.
-    setLeft(Screen::width() - Width() - kRightMargin);
-    setTop(Screen::height());
+    // Just below the screen (behind the taskbar, where there is one), 100 twips in from its
+    // right edge; Left before Top.
+    m_monitor = owner() != nullptr ? Monitor::showing(*owner()) : Monitor::primary();
+    showOnlyAbove(m_monitor.freeBottom());
+    setLeft(m_monitor.freeRight() - Width() - kRightMargin);
+    setTop(m_monitor.freeBottom());
 }
 
 void SlideInPanel::Timer1_Timer()
@@ -83,8 +86,10 @@ void SlideInPanel::screenChanged()
 {
     // A smaller screen must not hide the panel for good: one that would not rest wholly on
     // the new screen is placed again as at load and rises from there, or, at rest, stands
-    // at once where it would come to rest. One that fits is left alone.
-    if (restsWhollyOnScreen()) {
+    // at once where it would come to rest. One that fits is left alone, but shows down to
+    // the screen's new bottom.
+    if (m_monitor.isConnected() && restsWhollyOnScreen()) {
+        showOnlyAbove(m_monitor.freeBottom());
         return;
     }
     const bool resting = !Timer1->isEnabled();
@@ -96,7 +101,7 @@ void SlideInPanel::screenChanged()
 
 bool SlideInPanel::hasRisenFarEnough(Twips panelTop) const
 {
-    return Screen::height() - Height() - kRestAboveBottom > panelTop;
+    return m_monitor.freeBottom() - Height() - kRestAboveBottom > panelTop;
 }
 
 Twips SlideInPanel::restingTopFrom(Twips risingTop) const
@@ -112,6 +117,7 @@ Twips SlideInPanel::restingTopFrom(Twips risingTop) const
 bool SlideInPanel::restsWhollyOnScreen() const
 {
     const Twips restingTop = Timer1->isEnabled() ? restingTopFrom(Top()) : Top();
-    return Left() >= 0_tw && restingTop >= 0_tw && Left() + Width() <= Screen::width() &&
-           restingTop + Height() <= Screen::height();
+    return Left() >= m_monitor.freeLeft() && restingTop >= m_monitor.freeTop() &&
+           Left() + Width() <= m_monitor.freeRight() &&
+           restingTop + Height() <= m_monitor.freeBottom();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms_runtime/form.h"
+#include "forms_runtime/screen.h"
 
 #include <string_view>
 
@@ -13,6 +14,8 @@ class Timer;
 // screen when loaded, rises 50 twips every 10 ms until its bottom edge stands more than
 // 300 twips above the screen's bottom, and rests there until the user closes it. When
 // the screen changes so that it would not stand wholly on it, it is placed again.
+// "The screen" is the free area, above any taskbar, of the monitor that shows most of the
+// window the panel belongs to.
 class SlideInPanel : public forms::Form
 {
     Q_OBJECT
@@ -49,4 +52,6 @@ private:
     // Where a panel whose Top is given comes to rest, the check running before each step.
     forms::Twips restingTopFrom(forms::Twips risingTop) const;
     bool restsWhollyOnScreen() const;
+
+    forms::Monitor m_monitor = forms::Monitor::primary();
 };

@@ -173,7 +173,11 @@ protected:
     void stopProgram() { m_program.reset(); }
 
 private slots:
-    void initTestCase() { velorin::setUpLook(); }
+    void initTestCase()
+    {
+        velorin::setUpLook();
+        window_system::ignorePlatformNotes();
+    }
     void init() { startProgram(); }
     void cleanup() { stopProgram(); }
 

@@ -213,6 +213,7 @@ private slots:
 
     void calculationAfterClosingTheWelcomeKeepsItHidden()
     {
+        program().waitForPanelsToRest();
         program().click(program().welcomePanel()->cmdX);
         QVERIFY(program().welcomePanel() == nullptr);
 
@@ -548,6 +549,7 @@ private slots:
 
     void panelCloseLabelShowsItsTooltip()
     {
+        program().waitForPanelsToRest();
         const forms::Label* close = program().welcomePanel()->cmdX;
         QWindow* panel = program().welcomePanel()->windowHandle();
         QVERIFY(!program().welcomePanel()->isActiveWindow());

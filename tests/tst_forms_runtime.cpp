@@ -131,7 +131,8 @@ private slots:
     void init();
     void cleanup();
 
-    void screenMeasuresInTwips();
+    void freeAreaMeasuresInTwips_data();
+    void freeAreaMeasuresInTwips();
     void positionReadsBackInTwips_data();
     void positionReadsBackInTwips();
 
@@ -207,10 +208,27 @@ void FormsRuntimeTest::cleanup()
     m_registry.reset();
 }
 
-void FormsRuntimeTest::screenMeasuresInTwips()
+void FormsRuntimeTest::freeAreaMeasuresInTwips_data()
 {
-    QCOMPARE(Screen::width(), 28800_tw);
-    QCOMPARE(Screen::height(), 16200_tw);
+    QTest::addColumn<QMargins>("reserved");
+    QTest::addColumn<QList<float>>("edges"); // left, top, right, bottom
+    QTest::newRow("no taskbar") << QMargins() << QList<float>{0, 0, 28800, 16200};
+    QTest::newRow("taskbar at the bottom")
+        << QMargins(0, 0, 0, 44) << QList<float>{0, 0, 28800, 15540};
+    QTest::newRow("top panel and a dock on the right")
+        << QMargins(0, 27, 48, 0) << QList<float>{0, 405, 28080, 16200};
+}
+
+void FormsRuntimeTest::freeAreaMeasuresInTwips()
+{
+    QFETCH(QMargins, reserved);
+    QFETCH(QList<float>, edges);
+    ScreenSizeChange change;
+    change.resize(QSize(1920, 1080), reserved);
+    const Monitor monitor = Monitor::primary();
+    QCOMPARE((QList<float>{monitor.freeLeft().value(), monitor.freeTop().value(),
+                           monitor.freeRight().value(), monitor.freeBottom().value()}),
+             edges);
 }
 
 void FormsRuntimeTest::positionReadsBackInTwips_data()

@@ -45,38 +45,83 @@ class PanelsTest : public QObject
     std::unique_ptr<forms::FormRegistry> m_registry;
 
 private slots:
-    void initTestCase() { velorin::setUpLook(); }
+    void initTestCase()
+    {
+        velorin::setUpLook();
+        window_system::ignorePlatformNotes();
+    }
     void init() { m_registry = std::make_unique<forms::FormRegistry>(); }
     void cleanup() { m_registry.reset(); }
 
     void placesBelowTheScreenAndRestsWhereExpected_data()
     {
         QTest::addColumn<PanelLoader>("load");
+        QTest::addColumn<int>("taskbar"); // pixels reserved along the bottom
         QTest::addColumn<float>("height");
         QTest::addColumn<int>("steps");
         QTest::addColumn<float>("restingTop");
-        QTest::newRow("welcome") << PanelLoader(loadWelcome) << 2505.0f << 57 << 13350.0f;
-        QTest::newRow("result") << PanelLoader(loadResult) << 5175.0f << 110 << 10700.0f;
+        QTest::newRow("welcome") << PanelLoader(loadWelcome) << 0 << 2505.0f << 57 << 13350.0f;
+        QTest::newRow("result") << PanelLoader(loadResult) << 0 << 5175.0f << 110 << 10700.0f;
+        // Rising from behind the taskbar and resting above it, as above the screen's edge.
+        QTest::newRow("welcome, taskbar")
+            << PanelLoader(loadWelcome) << 44 << 2505.0f << 57 << 12690.0f;
+        QTest::newRow("result, taskbar")
+            << PanelLoader(loadResult) << 44 << 5175.0f << 110 << 10040.0f;
     }
 
     void placesBelowTheScreenAndRestsWhereExpected()
     {
         QFETCH(PanelLoader, load);
+        QFETCH(int, taskbar);
         QFETCH(float, height);
         QFETCH(int, steps);
         QFETCH(float, restingTop);
+        ScreenSizeChange change;
+        change.resize(QSize(1920, 1080), QMargins(0, 0, 0, taskbar));
 
         SlideInPanel& panel = load(*m_registry);
         QCOMPARE(panel.Width(), 2895_tw);
         QCOMPARE(panel.Height(), Twips(height));
         QCOMPARE(panel.Left(), 25805_tw);
-        QCOMPARE(panel.Top(), 16200_tw);
-        QCOMPARE(panel.pos(), QPoint(1720, 1080));
-        QCOMPARE(panel.size(), QSize(193, qRound(height / 15)));
+        QCOMPARE(panel.Top(), Twips((1080 - taskbar) * 15.0f));
+        QCOMPARE(panel.height(), 0);
 
         QCOMPARE(riseUntilRest(panel), steps);
         QCOMPARE(panel.Top(), Twips(restingTop));
-        QCOMPARE(panel.pos().y(), qRound(restingTop / 15));
+        QCOMPARE(panel.geometry(), QRect(1720, qRound(restingTop / 15), 193, qRound(height / 15)));
+    }
+
+    // Its window covers only what has risen above the bottom edge, so no window manager finds
+    // it reaching off the screen; the first rows stand in a window of the least height, of
+    // which only the lowest rows show.
+    void windowCoversOnlyWhatHasRisen_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<int>("firstShownRow");
+        QTest::newRow("one step") << 1 << QRect(1720, 1050, 193, 30) << 27;
+        QTest::newRow("eight steps") << 8 << QRect(1720, 1050, 193, 30) << 3;
+        QTest::newRow("nine steps") << 9 << QRect(1720, 1050, 193, 30) << 0;
+        QTest::newRow("twenty steps") << 20 << QRect(1720, 1013, 193, 67) << 0;
+        QTest::newRow("at rest") << 57 << QRect(1720, 890, 193, 167) << 0;
+    }
+
+    void windowCoversOnlyWhatHasRisen()
+    {
+        QFETCH(int, steps);
+        QFETCH(QRect, window);
+        QFETCH(int, firstShownRow);
+        SlideInPanel& panel = loadWelcome(*m_registry);
+        panel.showModeless();
+        QCOMPARE(tickPanel(panel, steps), steps);
+
+        QCOMPARE(panel.geometry(), window);
+        QCOMPARE(panel.mask(), firstShownRow == 0
+                                   ? QRegion()
+                                   : QRegion(0, firstShownRow, 193, 30 - firstShownRow));
+        // Drawn from its top in the rows that show.
+        QCOMPARE(panel.title->pos(), QPoint(0, firstShownRow));
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
     }
 
     void stopCheckIsStrict_data() { addPanelRows(); }
@@ -105,7 +150,10 @@ private slots:
     void risesOnItsOwnTimersAndThenSleeps()
     {
         QFETCH(PanelLoader, load);
+        QFETCH(int, taskbar);
         QFETCH(float, restingTop);
+        ScreenSizeChange change;
+        change.resize(QSize(1920, 1080), QMargins(0, 0, 0, taskbar));
         SlideInPanel& panel = load(*m_registry);
         QVERIFY(panel.Timer1->isRunning());
         QVERIFY(panel.Timer2->isRunning());
@@ -206,6 +254,7 @@ private slots:
         QFETCH(bool, closes);
         SlideInPanel& panel = load(*m_registry);
         panel.showModeless();
+        riseUntilRest(panel);
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         const QPointer<SlideInPanel> watched(&panel);
 
@@ -220,6 +269,7 @@ private slots:
         forms::show<Welcome>();
         forms::show<Form2>();
         Welcome& welcome = m_registry->form<Welcome>();
+        riseUntilRest(welcome);
         QVERIFY(QTest::qWaitForWindowExposed(&welcome));
         QTest::mouseClick(welcome.windowHandle(), Qt::LeftButton, {}, twipsPoint(2715, 90));
         QVERIFY(m_registry->loadedForm<Welcome>() == nullptr);

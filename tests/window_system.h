@@ -85,6 +85,21 @@ inline void setAccessibilityActive(bool active)
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
 }
 
+// Qt's offscreen platform says so each time a drop-down grabs the keyboard, a window is
+// raised or a rising panel's window is given a mask; thousands of those notes would bury
+// anything that matters.
+inline void ignorePlatformNotes()
+{
+    static QtMessageHandler next = nullptr;
+    next = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type != QtWarningMsg ||
+                !message.startsWith(QLatin1String("This plugin does not support"))) {
+                next(type, context, message);
+            }
+        });
+}
+
 } // namespace window_system
 
 // Changes the size of the test screen, as a monitor change or a resolution switch would,

@@ -1,6 +1,15 @@
 """The program as assistive tools see it, through the accessibility tree (AT-SPI)."""
 
 import pyatspi
+from gi.repository import GLib
+
+
+def role(accessible):
+    """Its role's name; None once it has gone, as the parts of a closing window go."""
+    try:
+        return accessible.getRoleName()
+    except GLib.GError:
+        return None
 
 
 def showing(accessible):

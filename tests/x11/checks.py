@@ -42,6 +42,12 @@ def wait_for(what, probe, timeout=20.0):
     fail(f"timed out waiting for {what}")
 
 
+def check_soon(probe, message, timeout=10.0):
+    """Checks that the probe comes true before the deadline."""
+    wait_for(message, probe, timeout)
+    print(f"ok: {message}")
+
+
 def check_ends(process, how, timeout=15):
     """Checks that what was just done ends the program, and without an error."""
     try:

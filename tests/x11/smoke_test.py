@@ -11,8 +11,9 @@ import sys
 
 import pyatspi
 
-from accessible_tree import application, children, showing, windows
-from checks import QUESTIONS, check, check_ends, fail, wait_for, xdotool
+from accessible_tree import application, children, role, showing, windows
+from checks import QUESTIONS, check, check_ends, check_soon, fail, wait_for, xdotool
+from desktop import other_program, x_windows
 
 SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
@@ -42,20 +43,12 @@ def label(window, name):
     fail(f"no label {name!r} in {window.name!r}")
 
 
-def x_windows(name):
-    """The program's X windows of that title, as xdotool finds them."""
-    found = subprocess.run(["xdotool", "search", "--name", f"^{name}$"], capture_output=True,
-                           text=True).stdout.split()
-    return [int(w) for w in found]
-
-
 def x_info(window):
     out = subprocess.run(["xwininfo", "-id", str(window)], check=True, capture_output=True,
                          text=True).stdout
     field = lambda label: out.split(label + ":")[1].split("\n")[0].strip()
     return {"x": int(field("Absolute upper-left X")), "y": int(field("Absolute upper-left Y")),
-            "height": int(field("Height")), "mapped": field("Map State") == "IsViewable",
-            "unmanaged": field("Override Redirect State") == "yes"}
+            "height": int(field("Height")), "mapped": field("Map State") == "IsViewable"}
 
 
 def top_level(window):
@@ -123,12 +116,13 @@ def main(program):
         check(xdotool("getwindowfocus", "getwindowname") == "Form1",
               "the questionnaire window keeps the keyboard focus")
 
-        panel_types = subprocess.run(["xprop", "-id", str(x_windows("Form2")[0]),
-                                      "_NET_WM_WINDOW_TYPE"], capture_output=True, text=True)
-        check(panel_types.stdout.split("= ")[1].startswith("_NET_WM_WINDOW_TYPE_NOTIFICATION"),
-              "the panels are typed as notifications")
-        check(x_info(x_windows("Form2")[0])["unmanaged"],
-              "the window manager leaves the panels alone: no frame, no taskbar button")
+        main_window = x_windows("Form1")[0]
+        hints = subprocess.run(["xprop", "-id", str(x_windows("Form2")[0]), "WM_TRANSIENT_FOR",
+                                "_NET_WM_STATE"], capture_output=True, text=True).stdout
+        check(f"window id # {main_window:#x}" in hints,
+              "the panels are windows of the questionnaire window")
+        check("_NET_WM_STATE_SKIP_TASKBAR" in hints and "_NET_WM_STATE_SKIP_PAGER" in hints,
+              "with no button of their own on a taskbar or a pager")
 
         # A press on the calculate button released elsewhere shows the result panel and
         # leaves the welcome panel: both are up.
@@ -142,18 +136,15 @@ def main(program):
         def panels_at(mapped):
             panels = [x_info(w) for w in x_windows("Form2")]
             return len(panels) == 2 and all(
-                p["mapped"] == mapped and (p["x"], p["y"]) == resting[p["height"]]
+                p["mapped"] == mapped and (p["x"], p["y"]) == resting.get(p["height"])
                 for p in panels)
 
         wait_for("both panels at rest", lambda: panels_at(True), timeout=10)
-        main_window = x_windows("Form1")[0]
         xdotool("windowminimize", main_window)
-        wait_for("the panels to leave with the minimised window", lambda: panels_at(False),
-                 timeout=5)
-        check(True, "minimising the questionnaire window takes both panels off the screen")
+        check_soon(lambda: panels_at(False),
+                   "minimising the questionnaire window takes both panels off the screen")
         xdotool("windowactivate", main_window)
-        wait_for("the panels to come back", lambda: panels_at(True), timeout=5)
-        check(True, "restoring it brings both back to their places")
+        check_soon(lambda: panels_at(True), "restoring it brings both back to their places")
 
         lists = [c for c in children(form1) if c.getRoleName() == "combo box"]
         check(len(lists) == 10, "ten answer lists")
@@ -198,25 +189,18 @@ def main(program):
         for step in range(1, 11):
             xdotool("mousemove", title_x + 60 + 10 * step, title_y + 12 + 5 * step)
         xdotool("mouseup", "1")
-        wait_for("the window to follow the drag",
-                 lambda: near(extents(form1)[:2], (659 + 100, 217 + 50)), timeout=5)
-        check(True, "dragging the caption bar moves the window")
+        check_soon(lambda: near(extents(form1)[:2], (659 + 100, 217 + 50)),
+                   "dragging the caption bar moves the window")
 
         # Another program's window over the questionnaire, then a second start.
-        other = subprocess.Popen(["xmessage", "-geometry", "+700+250", "another program"])
-        try:
-            cover = wait_for("the other window", lambda: x_windows("xmessage"))[0]
+        with other_program("+700+250") as cover:
             wait_for("the other window on top", lambda: lies_above(cover, main_window), timeout=5)
             second = subprocess.run([program], env=env, timeout=20)
             check(second.returncode == 0, "a second start ends at once")
             check(x_windows("Form1") == [main_window] and velorin.poll() is None,
                   "one questionnaire window, of the program already running")
-            wait_for("the running window to come forward", lambda: lies_above(main_window, cover),
-                     timeout=5)
-            check(True, "the running questionnaire window comes forward")
-        finally:
-            other.kill()
-            other.wait()
+            check_soon(lambda: lies_above(main_window, cover),
+                       "the running questionnaire window comes forward")
         press(label(result, "X"))
         wait_for("the result panel to close", lambda: not windows(app, "Result"), timeout=10)
         check(True, "pressing the result panel's X closes it")
@@ -226,12 +210,12 @@ def main(program):
               "pressing the calculate button calculates")
         press(label(form1, "?"))
         about = wait_for("the about message",
-                         lambda: [w for w in children(app) if w.getRoleName() == "alert"])[0]
+                         lambda: [w for w in children(app) if role(w) == "alert"])[0]
         check(about.name == "Velorin", "pressing ? opens the about message")
         check(one_line(a.name for a in descendants(about)), "the about message reads as one line")
         press(next(a for a in descendants(about) if a.name == "OK"))
         wait_for("the about message to close",
-                 lambda: not [w for w in children(app) if w.getRoleName() == "alert"])
+                 lambda: not [w for w in children(app) if role(w) == "alert"])
 
         xdotool("mousemove", *centre(label(form1, "X")))
         xdotool("click", "1")

@@ -1,0 +1,53 @@
+#include "forms_runtime/off_taskbar.h"
+
+#include "forms_runtime/x11.h"
+
+#include <QEvent>
+#include <QWindow>
+#include <array>
+#include <string_view>
+
+namespace forms {
+
+namespace {
+
+// Writes the skip states as the window's _NET_WM_STATE while it is unmapped: the window
+// manager reads them when it maps the window, and Qt adds its own states to them.
+class TaskbarSkipper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // A window's Show comes just before it is mapped.
+        if (event->type() == QEvent::Show) {
+            requestSkipStates(static_cast<xcb_window_t>(static_cast<QWindow*>(watched)->winId()));
+        }
+        return false;
+    }
+
+private:
+    static void requestSkipStates(xcb_window_t window)
+    {
+        xcb_connection_t* connection = x11::connection();
+        const std::array<xcb_atom_t, 2> states = {
+            x11::atomNamed(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+            x11::atomNamed(connection, "_NET_WM_STATE_SKIP_PAGER")};
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window,
+                            x11::atomNamed(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
+                            states.size(), states.data());
+    }
+};
+
+} // namespace
+
+void keepOffTaskbarAndPager(QWindow& window)
+{
+    if (x11::connection() != nullptr) {
+        window.installEventFilter(new TaskbarSkipper(&window));
+    }
+}
+
+} // namespace forms

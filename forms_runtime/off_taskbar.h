@@ -1,0 +1,12 @@
+#pragma once
+
+class QWindow;
+
+namespace forms {
+
+// Keeps the window off the taskbar and the pager, as a window that belongs to another
+// needs no button of its own. Window managers drop the request whenever they withdraw the
+// window, so it is made again before every map. X11 only; elsewhere it does nothing.
+void keepOffTaskbarAndPager(QWindow& window);
+
+} // namespace forms

@@ -1,0 +1,146 @@
+"""The desktop as a user meets it: the program's windows where the X server has them, what
+the screen shows (whatever the window manager draws, and in whatever order), workspaces,
+a taskbar, other programs' windows, and monitors."""
+
+import contextlib
+import os
+import subprocess
+
+from PIL import ImageGrab
+from Xlib import Xatom, Xutil, display
+
+from checks import wait_for, xdotool
+
+ACCENT = (128, 128, 255)
+WHITE = (255, 255, 255)
+TASKBAR_COLOUR = (32, 64, 96)
+PANEL_WIDTH = 193
+# Where the panels rest on a 1920 x 1080 monitor at the origin, and their heights.
+WELCOME_HEIGHT = 167
+RESULT_HEIGHT = 345
+
+
+def pixel(x, y):
+    return ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).getpixel((x, y))[:3]
+
+
+def caption_bar_shows(x, y):
+    """Whether the caption bar of a panel whose top left corner is there shows on the
+    screen, judged at three points of its accent away from its text and its "X"."""
+    return all(pixel(x + dx, y + dy) == ACCENT for dx, dy in ((4, 4), (30, 19), (150, 3)))
+
+
+def caption_bar_hidden(x, y):
+    return all(pixel(x + dx, y + dy) != ACCENT for dx, dy in ((4, 4), (30, 19), (150, 3)))
+
+
+def x_windows(name):
+    """The program's X windows of that title, as xdotool finds them."""
+    found = subprocess.run(["xdotool", "search", "--name", f"^{name}$"], capture_output=True,
+                           text=True).stdout.split()
+    return [int(w) for w in found]
+
+
+def geometry(window):
+    """Where the window stands on the screen and its size; None when it is not mapped."""
+    out = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True).stdout
+    if "IsViewable" not in out:
+        return None
+    field = lambda label: int(out.split(label + ":")[1].split("\n")[0])
+    return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+            field("Height"))
+
+
+def panel_at(height, place):
+    """The program's panel of that height, once it stands there wholly (x, y)."""
+    return any(geometry(w) == (*place, PANEL_WIDTH, height) for w in x_windows("Form2"))
+
+
+def active_window_name():
+    found = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True,
+                           text=True)
+    return found.stdout.strip() if found.returncode == 0 else ""
+
+
+def current_workspace():
+    return int(xdotool("get_desktop"))
+
+
+def switch_workspace(number):
+    subprocess.run(["wmctrl", "-s", str(number)], check=True, timeout=30)
+
+
+def wait_for_workspace(number):
+    wait_for(f"workspace {number + 1}", lambda: current_workspace() == number, timeout=10)
+
+
+def click(x, y):
+    xdotool("mousemove", x, y, "click", "1")
+
+
+@contextlib.contextmanager
+def other_program(geometry="400x300+1600+800"):
+    """Another program's window, on top where it appears; yields its X window."""
+    other = subprocess.Popen(["xmessage", "-geometry", geometry, "another program"])
+    try:
+        yield wait_for("the other program's window", lambda: x_windows("xmessage"))[0]
+    finally:
+        other.kill()
+        other.wait()
+
+
+def make_full_screen(window):
+    subprocess.run(["wmctrl", "-i", "-r", hex(window), "-b", "add,fullscreen"], check=True,
+                   timeout=30)
+
+
+@contextlib.contextmanager
+def taskbar(height=44):
+    """A taskbar along the bottom of the screen: a dock window that keeps its strip free of
+    other windows, as desktops' bottom panels do."""
+    connection = display.Display()
+    screen = connection.screen()
+    red, green, blue = TASKBAR_COLOUR
+    window = screen.root.create_window(
+        0, screen.height_in_pixels - height, screen.width_in_pixels, height, 0, screen.root_depth,
+        background_pixel=(red << 16) | (green << 8) | blue)
+    atom = connection.intern_atom
+    window.change_property(atom("_NET_WM_WINDOW_TYPE"), Xatom.ATOM, 32,
+                           [atom("_NET_WM_WINDOW_TYPE_DOCK")])
+    window.change_property(atom("_NET_WM_STRUT"), Xatom.CARDINAL, 32, [0, 0, 0, height])
+    window.change_property(atom("_NET_WM_STRUT_PARTIAL"), Xatom.CARDINAL, 32,
+                           [0, 0, 0, height] + [0] * 7 + [screen.width_in_pixels - 1])
+    window.set_wm_name("taskbar")
+    # Where it asks to stand; some window managers place a dock anywhere otherwise.
+    window.set_wm_normal_hints(flags=Xutil.USPosition | Xutil.PPosition, x=0,
+                               y=screen.height_in_pixels - height)
+    window.map()
+    connection.flush()
+    try:
+        yield screen.height_in_pixels - height
+    finally:
+        window.destroy()
+        connection.close()
+
+
+def work_area_bottom():
+    """The bottom of the free area the window manager announces for the first workspace."""
+    out = subprocess.run(["xprop", "-root", "_NET_WORKAREA"], capture_output=True,
+                         text=True).stdout
+    if "=" not in out:
+        return None
+    x, y, width, height = (int(v) for v in out.split("=")[1].split(",")[:4])
+    return y + height
+
+
+def set_monitors(*monitors):
+    """Splits the screen into RandR monitors, each (name, width, height, x, y), the first
+    the primary one. The screen's one output goes with it: a window manager that sets the
+    primary output itself then agrees."""
+    for index, (name, width, height, x, y) in enumerate(monitors):
+        primary = index == 0
+        # Millimetres at 96 dpi.
+        size = f"{width}/{width * 254 // 960}x{height}/{height * 254 // 960}+{x}+{y}"
+        subprocess.run(["xrandr", "--setmonitor", ("*" if primary else "") + name, size,
+                        "screen" if primary else "none"], check=True, capture_output=True,
+                       timeout=30)
