@@ -1,6 +1,7 @@
 #include "forms_runtime/form_registry.h"
 
 #include "forms_runtime/accessible_factory.h"
+#include "forms_runtime/activation.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -95,8 +96,7 @@ void FormRegistry::end()
 void FormRegistry::bringStartupFormForward()
 {
     if (m_startupForm) {
-        m_startupForm->setWindowState(m_startupForm->windowState() & ~Qt::WindowMinimized);
-        m_startupForm->showModeless();
+        bringToUser(*m_startupForm);
     }
 }
 

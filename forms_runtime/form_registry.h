@@ -51,8 +51,8 @@ public:
         return startup;
     }
 
-    // The program was started again: the startup form comes back from the taskbar and to
-    // the front.
+    // The program was started again: the startup form comes to the user, from the taskbar
+    // or another workspace, and becomes active.
     void bringStartupFormForward();
     // Safe from inside the form's own handlers: the form goes when control returns.
     void unload(Form& form);

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Starts the real program on an X server and uses it as a person would: looks at it
 through the accessibility tree, types and clicks with xdotool, presses its buttons as
-assistive tools do, minimises it, starts it a second time, and ends it with "X".
+assistive tools do, minimises it, starts it a second time, also from another workspace,
+and ends it with "X".
 
 Run inside scripts/with-xvfb --wm -- dbus-run-session -- (a 1920 x 1080 screen)."""
 
@@ -13,7 +14,8 @@ import pyatspi
 
 from accessible_tree import application, children, role, showing, windows
 from checks import QUESTIONS, check, check_ends, check_soon, fail, wait_for, xdotool
-from desktop import other_program, x_windows
+from desktop import (active_window_name, current_workspace, other_program, switch_workspace,
+                     wait_for_workspace, x_windows)
 
 SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
@@ -201,6 +203,11 @@ def main(program):
                   "one questionnaire window, of the program already running")
             check_soon(lambda: lies_above(main_window, cover),
                        "the running questionnaire window comes forward")
+        switch_workspace(1)
+        wait_for_workspace(1)
+        subprocess.run([program], env=env, timeout=20, check=True)
+        check_soon(lambda: current_workspace() == 0 and active_window_name() == "Form1",
+                   "a second start from another workspace takes the user to the window, active")
         press(label(result, "X"))
         wait_for("the result panel to close", lambda: not windows(app, "Result"), timeout=10)
         check(True, "pressing the result panel's X closes it")

@@ -1,0 +1,76 @@
+#include "forms_runtime/activation.h"
+
+#include "forms_runtime/x11.h"
+
+#include <QWidget>
+#include <optional>
+
+namespace forms {
+
+namespace {
+
+constexpr uint32_t kOnEveryWorkspace = 0xFFFFFFFF;
+
+std::optional<uint32_t> cardinalOf(xcb_connection_t* connection, xcb_window_t window,
+                                   const char* property)
+{
+    const x11::Owned<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, window, x11::atomNamed(connection, property),
+                         XCB_ATOM_CARDINAL, 0, 1),
+        nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
+        return std::nullopt;
+    }
+    return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+}
+
+// A request to the window manager, as pagers and taskbars send it. Its time is unknown:
+// the user acted in another program, the one started again.
+void askWindowManager(xcb_connection_t* connection, xcb_window_t window, const char* request,
+                      uint32_t argument)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = x11::atomNamed(connection, request);
+    message.data.data32[0] = argument;
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, x11::rootOf(connection),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+}
+
+// As a pager does it: window managers only mark a window on another workspace as
+// demanding attention when asked to activate it, so the pager first switches there. A
+// pager's request to activate is granted at once, where a program's own may be refused as
+// stealing the focus.
+void presentAsPager(xcb_connection_t* connection, xcb_window_t window)
+{
+    constexpr uint32_t kFromPager = 2;
+    const xcb_window_t root = x11::rootOf(connection);
+    const std::optional<uint32_t> workspace = cardinalOf(connection, window, "_NET_WM_DESKTOP");
+    if (workspace && *workspace != kOnEveryWorkspace &&
+        workspace != cardinalOf(connection, root, "_NET_CURRENT_DESKTOP")) {
+        askWindowManager(connection, root, "_NET_CURRENT_DESKTOP", *workspace);
+    }
+    askWindowManager(connection, window, "_NET_ACTIVE_WINDOW", kFromPager);
+    xcb_flush(connection);
+}
+
+} // namespace
+
+void bringToUser(QWidget& window)
+{
+    if (xcb_connection_t* connection = x11::connection()) {
+        presentAsPager(connection, static_cast<xcb_window_t>(window.winId()));
+        return;
+    }
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace forms
