@@ -1,6 +1,7 @@
 #include "forms_runtime/form.h"
 
 #include "forms_runtime/answer_list.h"
+#include "forms_runtime/closed_elsewhere.h"
 #include "forms_runtime/label.h"
 #include "forms_runtime/line.h"
 #include "forms_runtime/mouse_buttons.h"
@@ -178,6 +179,7 @@ void Form::showModeless()
         // Once every list is made: chaining as each came would redo the whole chain each time.
         chainTabOrder();
         show();
+        closeWhenDestroyedElsewhere(*this);
         if (!m_tabOrder.isEmpty()) {
             m_tabOrder.first()->setFocus(Qt::OtherFocusReason);
         }

@@ -2,7 +2,7 @@
 """Starts the real program on an X server and uses it as a person would: looks at it
 through the accessibility tree, types and clicks with xdotool, presses its buttons as
 assistive tools do, minimises it, starts it a second time, also from another workspace,
-and ends it with "X".
+and ends it with "X"; then has another program destroy its window.
 
 Run inside scripts/with-xvfb --wm -- dbus-run-session -- (a 1920 x 1080 screen)."""
 
@@ -227,6 +227,11 @@ def main(program):
         xdotool("mousemove", *centre(label(form1, "X")))
         xdotool("click", "1")
         check_ends(velorin, "X")
+
+        velorin = subprocess.Popen([program], env=env)
+        window = wait_for("the questionnaire window anew", lambda: x_windows("Form1"))[0]
+        xdotool("windowclose", window)
+        check_ends(velorin, "another program destroying the questionnaire window")
     finally:
         if velorin.poll() is None:
             velorin.kill()
