@@ -32,7 +32,7 @@ sockaddr_un abstractAddress(const QByteArray& name, socklen_t& length)
     return address;
 }
 
-// Another user could have taken the name; only this user's own program is handed over to.
+// Another user could have taken the name, or call it: only this user's own programs talk.
 bool isThisUsersProgram(int socket)
 {
     ucred peer{};
@@ -106,8 +106,12 @@ void SingleInstance::answerLaterStart()
     if (caller < 0) {
         return;
     }
+    // Another user's process must not pull the window in front of what the user is doing.
+    const bool ownStart = isThisUsersProgram(caller);
     close(caller);
-    m_forms.bringStartupFormForward();
+    if (ownStart) {
+        m_forms.bringStartupFormForward();
+    }
 }
 
 } // namespace forms
