@@ -164,6 +164,32 @@ private slots:
         QVERIFY(!panel.Timer2->isRunning());
     }
 
+    void taskbarThatComesMovesARestingPanelAboveIt_data()
+    {
+        QTest::addColumn<PanelLoader>("load");
+        QTest::addColumn<float>("restingTop");
+        QTest::newRow("welcome") << PanelLoader(loadWelcome) << 12690.0f;
+        QTest::newRow("result") << PanelLoader(loadResult) << 10040.0f;
+    }
+
+    void taskbarThatComesMovesARestingPanelAboveIt()
+    {
+        QFETCH(PanelLoader, load);
+        QFETCH(float, restingTop);
+        SlideInPanel& panel = load(*m_registry);
+        panel.showModeless();
+        riseUntilRest(panel);
+        const QRect aboveTheTaskbar(QPoint(1720, qRound(restingTop / 15)), panel.size());
+
+        ScreenSizeChange change;
+        change.resize(QSize(1920, 1080), QMargins(0, 0, 0, 44));
+        QCOMPARE(panel.Top(), Twips(restingTop));
+        QCOMPARE(panel.geometry(), aboveTheTaskbar);
+        // Once it has gone, the panel still fits where it stands.
+        change.resize(QSize(1920, 1080));
+        QCOMPARE(panel.geometry(), aboveTheTaskbar);
+    }
+
     void showOfALoadedPanelChangesNothing_data() { addPanelRows(); }
 
     void showOfALoadedPanelChangesNothing()
