@@ -9,7 +9,7 @@ import subprocess
 from PIL import ImageGrab
 from Xlib import Xatom, Xutil, display
 
-from checks import wait_for, xdotool
+from checks import check_ends, wait_for, xdotool
 
 ACCENT = (128, 128, 255)
 WHITE = (255, 255, 255)
@@ -54,6 +54,45 @@ def geometry(window):
 def panel_at(height, place):
     """The program's panel of that height, once it stands there wholly (x, y)."""
     return any(geometry(w) == (*place, PANEL_WIDTH, height) for w in x_windows("Form2"))
+
+
+class Program:
+    """The program running, its questionnaire window, and where the window's controls stand
+    on the screen; ended, if it still runs, when the test leaves it."""
+
+    def __init__(self, path, env=None):
+        self.process = subprocess.Popen([path], env=env)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *failure):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    def window(self):
+        return wait_for("the questionnaire window", lambda: x_windows("Form1"))[0]
+
+    def place(self):
+        """Where the window stands, once it shows."""
+        return wait_for("the questionnaire window on the screen",
+                        lambda: geometry(self.window()))[:2]
+
+    def calculate(self):
+        x, y = self.place()
+        click(x + 300, y + 620)
+
+    def press_calculate_and_let_go_elsewhere(self):
+        """Shows the result panel and leaves the welcome panel where it is."""
+        x, y = self.place()
+        xdotool("mousemove", x + 300, y + 620, "mousedown", "1", "mousemove", x + 300, y + 420,
+                "mouseup", "1")
+
+    def close(self):
+        x, y = self.place()
+        click(x + 573, y + 6)
+        check_ends(self.process, "the questionnaire window's X")
 
 
 def active_window_name():

@@ -6,40 +6,15 @@ take the focus; above a taskbar they rest wholly above it.
 
 Run inside scripts/with-xvfb --wm=NAME -- (a 1920 x 1080 screen), for each window manager."""
 
-import subprocess
 import sys
 
-from checks import check, check_ends, check_soon, wait_for, xdotool
-from desktop import (RESULT_HEIGHT, TASKBAR_COLOUR, WELCOME_HEIGHT, WHITE, active_window_name,
-                     caption_bar_hidden, caption_bar_shows, click, geometry, make_full_screen,
-                     other_program, panel_at, pixel, switch_workspace, taskbar,
-                     wait_for_workspace, work_area_bottom, x_windows)
+from checks import check, check_soon, wait_for, xdotool
+from desktop import (RESULT_HEIGHT, TASKBAR_COLOUR, WELCOME_HEIGHT, WHITE, Program,
+                     active_window_name, caption_bar_hidden, caption_bar_shows, click,
+                     make_full_screen, other_program, panel_at, pixel, switch_workspace, taskbar,
+                     wait_for_workspace, work_area_bottom)
 
 WELCOME_AT_REST = (1720, 890)
-
-
-class Program:
-    """The running program and the places of its controls on the screen."""
-
-    def __init__(self, path):
-        self.process = subprocess.Popen([path])
-        self.window = wait_for("the questionnaire window",
-                               lambda: [w for w in x_windows("Form1") if geometry(w)])[0]
-        self.x, self.y = geometry(self.window)[:2]
-
-    def press_calculate_and_let_go_elsewhere(self):
-        """Shows the result panel and leaves the welcome panel where it is."""
-        x, y = self.x + 300, self.y + 620
-        xdotool("mousemove", x, y, "mousedown", "1", "mousemove", x, y - 200, "mouseup", "1")
-
-    def close(self):
-        click(self.x + 573, self.y + 6)
-        check_ends(self.process, "the questionnaire window's X")
-
-    def kill(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
 
 
 def shown(place):
@@ -52,7 +27,7 @@ def hidden(place):
 
 def panels_belong_to_the_window(program):
     welcome = WELCOME_AT_REST
-    check(program.x == 659 and program.y == 217, "the questionnaire window opens centred")
+    check(program.place() == (659, 217), "the questionnaire window opens centred")
     check_soon(lambda: panel_at(WELCOME_HEIGHT, welcome) and caption_bar_shows(*welcome),
                "the welcome panel rests at (1720, 890), on the screen", timeout=15)
     check(active_window_name() == "Form1", "the questionnaire window keeps the focus")
@@ -63,7 +38,7 @@ def panels_belong_to_the_window(program):
         check_soon(hidden(welcome), "a full-screen window covers the panel")
         click(300, 300)
         check_soon(hidden(welcome), "and still covers it once clicked into")
-    xdotool("windowactivate", "--sync", program.window)
+    xdotool("windowactivate", "--sync", program.window())
     check_soon(shown(welcome), "the panel is back once the other program has gone")
 
     switch_workspace(1)
@@ -73,9 +48,9 @@ def panels_belong_to_the_window(program):
     wait_for_workspace(0)
     check_soon(shown(welcome), "the panel is back on the questionnaire's workspace")
 
-    xdotool("windowminimize", "--sync", program.window)
+    xdotool("windowminimize", "--sync", program.window())
     check_soon(hidden(welcome), "the panel leaves with the minimised window")
-    xdotool("windowactivate", "--sync", program.window)
+    xdotool("windowactivate", "--sync", program.window())
     check_soon(shown(welcome), "and comes back with it")
 
     click(welcome[0] + 96, welcome[1] + 100)
@@ -98,18 +73,15 @@ def panels_rest_above_the_taskbar(program, bottom):
 
 
 def main(path):
-    program = Program(path)
-    try:
+    with Program(path) as program:
         panels_belong_to_the_window(program)
         program.close()
-        with taskbar() as bottom:
-            wait_for("the window manager to keep the taskbar's strip free",
-                     lambda: work_area_bottom() == bottom)
-            program = Program(path)
+    with taskbar() as bottom:
+        wait_for("the window manager to keep the taskbar's strip free",
+                 lambda: work_area_bottom() == bottom)
+        with Program(path) as program:
             panels_rest_above_the_taskbar(program, bottom)
             program.close()
-    finally:
-        program.kill()
     print("1 passed, 0 failed")
 
 

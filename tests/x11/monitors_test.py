@@ -6,12 +6,11 @@ monitor's corner.
 
 Run inside scripts/with-xvfb --wm=NAME --size 3200x1080 --, for each window manager."""
 
-import subprocess
 import sys
 
-from checks import check, check_ends, check_soon, wait_for, xdotool
-from desktop import (RESULT_HEIGHT, WELCOME_HEIGHT, caption_bar_shows, click, geometry, panel_at,
-                     set_monitors, x_windows)
+from checks import check, check_soon, xdotool
+from desktop import (RESULT_HEIGHT, WELCOME_HEIGHT, Program, caption_bar_shows, geometry,
+                     panel_at, set_monitors)
 
 
 def drag_caption_bar(window, by):
@@ -24,10 +23,8 @@ def drag_caption_bar(window, by):
 
 def main(path):
     set_monitors(("primary", 1280, 1024, 1920, 0), ("left", 1920, 1080, 0, 0))
-    program = subprocess.Popen([path])
-    try:
-        window = wait_for("the questionnaire window",
-                          lambda: [w for w in x_windows("Form1") if geometry(w)])[0]
+    with Program(path) as program:
+        window = program.window()
         check(geometry(window) == (2259, 189, 601, 645),
               "the window opens centred on the primary monitor")
         corner = (3000, 834)
@@ -35,17 +32,12 @@ def main(path):
                    "the welcome panel rests at the primary monitor's bottom-right", timeout=15)
 
         drag_caption_bar(window, -1600)
-        check_soon(lambda: geometry(window)[:2] == (659, 189), "the window is dragged across")
-        click(659 + 300, 189 + 620)
+        check_soon(lambda: program.place() == (659, 189), "the window is dragged across")
+        program.calculate()
         corner = (1720, 713)
         check_soon(lambda: panel_at(RESULT_HEIGHT, corner) and caption_bar_shows(*corner),
                    "its result rests at the other monitor's bottom-right", timeout=15)
-        click(659 + 573, 189 + 6)
-        check_ends(program, "the questionnaire window's X")
-    finally:
-        if program.poll() is None:
-            program.kill()
-            program.wait()
+        program.close()
     print("1 passed, 0 failed")
 
 

@@ -14,8 +14,8 @@ import pyatspi
 
 from accessible_tree import application, children, role, showing, windows
 from checks import QUESTIONS, check, check_ends, check_soon, fail, wait_for, xdotool
-from desktop import (active_window_name, current_workspace, other_program, switch_workspace,
-                     wait_for_workspace, x_windows)
+from desktop import (Program, active_window_name, current_workspace, other_program,
+                     switch_workspace, wait_for_workspace, x_windows)
 
 SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
@@ -123,8 +123,7 @@ def calls_from_another_user_are_ignored(other_window):
 def main(program):
     pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up before the program
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    velorin = subprocess.Popen([program], env=env)
-    try:
+    with Program(program, env) as velorin:
         app = wait_for("the program in the accessibility tree", application)
         form1 = wait_for("the questionnaire window", lambda: windows(app, "Velorin"))[0]
         check(near(extents(form1), (659, 217, 601, 645)), "questionnaire window 601 x 645, centred")
@@ -216,7 +215,7 @@ def main(program):
             wait_for("the other window on top", lambda: lies_above(cover, main_window), timeout=5)
             second = subprocess.run([program], env=env, timeout=20)
             check(second.returncode == 0, "a second start ends at once")
-            check(x_windows("Form1") == [main_window] and velorin.poll() is None,
+            check(x_windows("Form1") == [main_window] and velorin.process.poll() is None,
                   "one questionnaire window, of the program already running")
             check_soon(lambda: lies_above(main_window, cover),
                        "the running questionnaire window comes forward")
@@ -244,16 +243,11 @@ def main(program):
 
         xdotool("mousemove", *centre(label(form1, "X")))
         xdotool("click", "1")
-        check_ends(velorin, "X")
+        check_ends(velorin.process, "X")
 
-        velorin = subprocess.Popen([program], env=env)
-        window = wait_for("the questionnaire window anew", lambda: x_windows("Form1"))[0]
-        xdotool("windowclose", window)
-        check_ends(velorin, "another program destroying the questionnaire window")
-    finally:
-        if velorin.poll() is None:
-            velorin.kill()
-            velorin.wait()
+    with Program(program, env) as velorin:
+        xdotool("windowclose", velorin.window())
+        check_ends(velorin.process, "another program destroying the questionnaire window")
     print("1 passed, 0 failed")
 
 
