@@ -168,6 +168,10 @@ protected:
         m_program = std::make_unique<ProgramDriver>();
         m_program->keepPanelsOutOfTheFocus();
         QVERIFY(QTest::qWaitForWindowExposed(&form1()));
+        // Once the welcome panel's first rows have risen into view: the offscreen platform
+        // activates a window as it first shows, which would take away a drop-down or a tooltip
+        // a test had opened by then.
+        QVERIFY(QTest::qWaitForWindowExposed(m_program->welcomePanel()));
     }
 
     void stopProgram() { m_program.reset(); }

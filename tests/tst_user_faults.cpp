@@ -1,7 +1,6 @@
 #include "assessment/questionnaire.h"
 #include "assessment/scoring.h"
 #include "forms_runtime/fonts.h"
-#include "forms_runtime/screen.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
 
@@ -20,9 +19,12 @@ Q_DECLARE_METATYPE(PanelPicker)
 
 namespace {
 
-// The welcome panel rises from the start; the result panel once the button goes down.
+// A welcome panel just loaded and shown, as at the start; the result panel once the button
+// goes down.
 SlideInPanel* welcomePanel(ProgramDriver& program)
 {
+    forms::unload(*program.welcomePanel());
+    forms::show<Welcome>();
     return program.welcomePanel();
 }
 
