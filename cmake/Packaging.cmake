@@ -5,13 +5,16 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "velorin")
 set(CPACK_PACKAGE_VERSION "${VELORIN_DISPLAY_VERSION}")
 set(CPACK_PACKAGE_VENDOR "The Velorin developers")
-set(CPACK_PACKAGE_CONTACT "The Velorin developers <velorin@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tells your skin type from how your skin reacts to the sun")
+set(CPACK_PACKAGE_CONTACT "${VELORIN_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${VELORIN_SUMMARY}")
+# Debian wants the long description's lines within 80 columns, and reads a lone "I" (as in
+# "types I to IV") as the first person.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Velorin asks ten questions about your skin, eyes and hair and about how your skin\n"
-    "reacts to the sun, each answered from a drop-down list, and tells your skin type,\n"
-    "from I to IV, in a small panel that slides up from the corner of the screen.\n"
-    "It reads no files, writes nothing and does not use the network.")
+    "Velorin asks ten questions about your skin, eyes and hair and about how\n"
+    "your skin reacts to the sun, each answered from a drop-down list, and\n"
+    "tells which of four skin types is yours in a small panel that slides up\n"
+    "from the corner of the screen. It reads no files, writes nothing and does\n"
+    "not use the network.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 # Built RelWithDebInfo for the developers; the package ships the program without symbols.
