@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCompleter>
+#include <QFont>
 #include <QLineEdit>
 #include <QPointer>
 #include <QWheelEvent>
@@ -42,7 +43,11 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     setLineEdit(textField(this));
     setGeometry(toPixels(design.left, design.top, design.width, design.height));
     setObjectName(controlName(design.name, design.index));
-    setFont(toQFont(design.font));
+    // A list already has the font it inherits; setting an equal one anyway would build its
+    // drop-down at once, as Qt passes every font change on to it.
+    if (const QFont designed = toQFont(design.font); designed != font()) {
+        setFont(designed);
+    }
     setInsertPolicy(QComboBox::NoInsert);
     // Far beyond any answer, yet short enough that erasing a paste of it is instant: every
     // erased character lays the remaining text out again.

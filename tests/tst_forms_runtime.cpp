@@ -31,9 +31,13 @@
 using namespace forms;
 namespace colours = velorin::colours;
 
+Q_DECLARE_METATYPE(FontSpec)
+
 namespace {
 
 constexpr FontSpec kFont{"Arial", 8, kRegular, 0};
+// The look's default font, which the application's font is.
+constexpr FontSpec kApplicationFont{"Tahoma", 8.25f, kRegular, 0};
 
 // 400 x 300 pixels at 15 twips a pixel.
 constexpr FormDesign kTestFormDesign{
@@ -52,10 +56,11 @@ LabelDesign labelRow(std::string_view name, std::string_view caption, Twips left
 constexpr std::string_view kColours[] = {"Reddish", "Whitish", "Beige", "Brown"};
 constexpr std::string_view kAmounts[] = {"Lots", "Some", "Few", "None"};
 
-ListDesign listRow(int index, Twips top, std::span<const std::string_view> entries)
+ListDesign listRow(int index, Twips top, std::span<const std::string_view> entries,
+                   const FontSpec& font = kFont)
 {
     return {"Answer",        index,           3600_tw, top,       2250_tw, 330_tw,
-            colours::kWhite, colours::kBlack, kFont,   index + 1, entries, entries[0]};
+            colours::kWhite, colours::kBlack, font,    index + 1, entries, entries[0]};
 }
 
 template <int Tag> class TestForm : public Form
@@ -594,20 +599,27 @@ void FormsRuntimeTest::wheelLeavesTheChoice()
 void FormsRuntimeTest::listLooksLikeQtsOwnEditableList_data()
 {
     QTest::addColumn<bool>("open");
-    QTest::newRow("closed") << false;
-    QTest::newRow("drop-down open") << true;
+    QTest::addColumn<FontSpec>("font");
+    QTest::newRow("closed") << false << kFont;
+    QTest::newRow("drop-down open") << true << kFont;
+    // A list in the application's font keeps the one it inherits.
+    QTest::newRow("in the application's font, closed") << false << kApplicationFont;
+    QTest::newRow("in the application's font, drop-down open") << true << kApplicationFont;
 }
 
 void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
 {
     QFETCH(bool, open);
+    QFETCH(FontSpec, font);
     auto& form = shownForm<MainForm>();
     form.setFocus(); // no text cursor in either list
-    // Qt's own editable list, given the second list's design: the look to keep.
+    AnswerList designed(listRow(1, 1200_tw, kAmounts, font), &form);
+    designed.show();
+    // Qt's own editable list, given the same design: the look to keep.
     QComboBox qts(&form);
     qts.setEditable(true);
     qts.setGeometry(240, 150, 150, 22);
-    qts.setFont(toQFont(kFont));
+    qts.setFont(toQFont(font));
     QPalette colours = qts.palette();
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, Qt::black);
@@ -629,7 +641,7 @@ void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
         list->hidePopup();
         return shown;
     };
-    QCOMPARE(look(form.Answer[1]), look(&qts));
+    QCOMPARE(look(&designed), look(&qts));
 }
 
 void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList_data()
