@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "forms_runtime/font_configuration_loader.h"
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/single_instance.h"
 #include "questionnaire_window/form1.h"
@@ -29,6 +30,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(VELORIN_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VELORIN_APP_ID));
     CommandLine commandLine(argc, argv);
+    // Text needs fontconfig's configuration, which loads while the application object is
+    // built: they take about as long, and neither needs the other.
+    forms::FontConfigurationLoader fontConfiguration;
     QApplication app(argc, argv);
     if (!commandLine.acceptsWhatQtLeft()) {
         return EXIT_FAILURE;
@@ -42,6 +46,7 @@ int main(int argc, char* argv[])
         return EXIT_SUCCESS;
     }
     // Only a program that opens its windows needs the fonts.
+    fontConfiguration.wait();
     velorin::setUpLook();
     forms.startWith<Form1>();
     return QApplication::exec();
