@@ -1,17 +1,22 @@
 // The floor the program's start-up is weighed against: the questionnaire window written
-// the plain way with Qt Widgets, in pixels, with no forms layer. Same size, texts, fonts,
-// colours, icon and lists that neither complete nor add what is typed; no panels, no
-// handlers.
+// the plain way with Qt Widgets, in pixels, with no forms layer, doing the same work. Same
+// size, texts, fonts, colours, icon and lists that neither complete nor add what is typed,
+// and the welcome panel shown before the window, rising from the bottom-right corner of
+// the screen; no result panel, no handlers.
 #include "assessment/questionnaire.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -90,14 +95,18 @@ QFrame* frame(QWidget* window, const QRect& place, QFrame::Shape shape, const QC
     return drawn;
 }
 
-QComboBox* answerList(QWidget* window, int question, QPoint at)
+// An editable list that neither completes nor adds what is typed. Its field comes with a
+// completer that has nothing to complete from, or Qt would build a completing one only for
+// it to be dropped.
+QComboBox* answerList(QWidget* window, QCompleter* noCompletion, int question, QPoint at)
 {
     auto* list = new QComboBox(window);
     list->setGeometry(QRect(at, QSize(185, 21)));
+    auto* field = new QLineEdit(list);
+    field->setCompleter(noCompletion);
+    list->setLineEdit(field);
     list->setFont(font(QStringLiteral("Tahoma"), 11, false));
-    list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
     for (const std::string_view answer : assessment::questions()[question].answers) {
         list->addItem(text(answer));
     }
@@ -128,9 +137,65 @@ void buildWindow(QWidget& window)
     }
     captionBarLabel(&window, QStringLiteral("?"), {584, 0, 8, 16}, captionBarFont)
         ->setToolTip(QStringLiteral("About"));
+    auto* noCompletion = new QCompleter(&window);
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
-        answerList(&window, i, kRows[static_cast<std::size_t>(i)].list);
+        answerList(&window, noCompletion, i, kRows[static_cast<std::size_t>(i)].list);
     }
+}
+
+// Each image as PNG, as the program reads them: QIcon::addFile would try every image
+// plugin on each file to guess its format.
+QIcon windowIcon()
+{
+    QIcon icon;
+    QDirIterator images(QStringLiteral(":/icons/window"));
+    while (images.hasNext()) {
+        QImageReader reader(images.next(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
+// The welcome panel: starts just below the screen's bottom-right corner and rises 10/3
+// pixels every 10 ms until its bottom stands 20 pixels above the screen's bottom, as the
+// program's does.
+void showWelcomePanel(QWidget& window)
+{
+    auto* panel =
+        new QWidget(&window, Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint |
+                                 Qt::WindowDoesNotAcceptFocus);
+    panel->setWindowTitle(QStringLiteral("Velorin plain window's welcome"));
+    panel->setAttribute(Qt::WA_ShowWithoutActivating);
+    panel->setFixedSize(193, 167);
+    colour(panel, QPalette::Window, Qt::black);
+    panel->setAutoFillBackground(true);
+    captionBarLabel(panel, QStringLiteral("Welcome"), {0, 0, 193, 23},
+                    font(QStringLiteral("Tahoma"), 16, true));
+    captionBarLabel(panel, QStringLiteral("X"), {176, 0, 10, 13},
+                    font(QStringLiteral("Liberation Sans"), 13, true))
+        ->setToolTip(QStringLiteral("Close"));
+    label(panel,
+          QStringLiteral("By answering the questions below you can find out what type of skin "
+                         "you have"),
+          {8, 24, 177, 129}, font(QStringLiteral("Tahoma"), 19, true), Qt::AlignLeft);
+
+    const QRect screen = window.screen()->geometry();
+    const int left = screen.right() + 1 - 193 - 7;
+    panel->move(left, screen.bottom() + 1);
+    auto* rise = new QTimer(panel);
+    rise->setInterval(10);
+    QObject::connect(rise, &QTimer::timeout, panel,
+                     [panel, rise, left, bottom = screen.bottom() + 1, steps = 0]() mutable {
+                         if (panel->y() + panel->height() < bottom - 20) {
+                             rise->stop();
+                             return;
+                         }
+                         ++steps;
+                         panel->move(left, bottom - (steps * 10 + 1) / 3);
+                     });
+    panel->show();
+    rise->start();
 }
 
 } // namespace
@@ -146,15 +211,13 @@ int main(int argc, char* argv[])
 
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
     window.setWindowTitle(QStringLiteral("Velorin plain window"));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/window/velorin-32.png"));
-    icon.addFile(QStringLiteral(":/icons/window/velorin-48.png"));
-    window.setWindowIcon(icon);
+    window.setWindowIcon(windowIcon());
     window.setFixedSize(601, 645);
     colour(&window, QPalette::Window, Qt::black);
     window.setAutoFillBackground(true);
     buildWindow(window);
     window.move(window.screen()->geometry().center() - window.rect().center());
+    showWelcomePanel(window);
     window.show();
 
     return QApplication::exec();
