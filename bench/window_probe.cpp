@@ -3,6 +3,12 @@
 // panel rises, and what it costs once everything rests (resident memory, wake-ups per
 // second, with the main window active and then inactive).
 //
+// The welcome panel is the first other window of the panel's width to be mapped, whenever
+// that happens and whether or not the window manager may manage it. Its rise is judged by
+// its top edge: it rests once its top stands at the resting y with its full height, so a
+// panel that rises as one window and one that grows upward as it comes into view are
+// measured alike.
+//
 //   velorin_window_probe [options] -- program args...
 //
 // Prints one line of numbers (see --header for the column names); a value that
@@ -273,7 +279,11 @@ private:
     // program has died.
     template <typename Done> bool pump(double deadline, Done done);
     void handle(const xcb_generic_event_t* event, double at);
-    void onMap(xcb_window_t window, bool overrideRedirect, double at);
+    void onMap(xcb_window_t window, double at);
+    bool isPanel(xcb_window_t window);
+    // The panel's window stands at (x, y) with this height: a step of its rise, its rest,
+    // or, once everything should rest, a move it should not make.
+    void onPanelPlaced(int x, int y, int height, double at);
     void onDamage(const xcb_damage_notify_event_t* damage, double at);
     void watchDrawing(xcb_window_t window);
     bool reachedStop() const;
@@ -293,6 +303,7 @@ private:
     Options m_options;
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;
+    int m_screenHeight = 0;
     uint8_t m_damageEvent = 0;
     pid_t m_pid = -1;
     bool m_exited = false;
@@ -329,7 +340,9 @@ bool Probe::connect()
         std::fprintf(stderr, "velorin_window_probe: cannot open the X display\n");
         return false;
     }
-    m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+    m_root = screen->root;
+    m_screenHeight = screen->height_in_pixels;
     // The damage extension tells what is drawn into a window, and so when it is complete.
     const xcb_query_extension_reply_t* damage =
         xcb_get_extension_data(m_connection, &xcb_damage_id);
@@ -487,24 +500,13 @@ void Probe::handle(const xcb_generic_event_t* event, double at)
     }
     case XCB_MAP_NOTIFY: {
         const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
-        onMap(map->window, map->override_redirect != 0, at);
+        onMap(map->window, at);
         break;
     }
     case XCB_CONFIGURE_NOTIFY: {
         const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
-        if (m_panel == 0 || configure->window != m_panel) {
-            break;
-        }
-        const bool moved = configure->x != m_panelX || configure->y != m_panelY;
-        m_panelX = configure->x;
-        m_panelY = configure->y;
-        if (m_idle) {
-            m_idleMoves += moved ? 1 : 0;
-        } else if (moved && m_panelRestAt < 0) {
-            ++m_panelSteps;
-        }
-        if (m_panelRestAt < 0 && configure->y == m_options.restY) {
-            m_panelRestAt = at;
+        if (m_panel != 0 && configure->window == m_panel) {
+            onPanelPlaced(configure->x, configure->y, configure->height, at);
         }
         break;
     }
@@ -521,17 +523,42 @@ void Probe::handle(const xcb_generic_event_t* event, double at)
     }
 }
 
-void Probe::onMap(xcb_window_t window, bool overrideRedirect, double at)
+void Probe::onPanelPlaced(int x, int y, int height, double at)
 {
-    if (m_panel == 0 && overrideRedirect) {
-        if (const auto g = geometry(window);
-            g && g->width == m_options.panel.width && g->height == m_options.panel.height) {
-            m_panel = window;
-            m_panelMapAt = at;
-            m_panelX = g->x;
-            m_panelY = g->y;
-            return;
-        }
+    const bool moved = x != m_panelX || y != m_panelY;
+    // A step brings the top to a new place on the screen: the first map counts as one when
+    // the panel shows only from its first step on, not when it waits below the screen.
+    const bool stepped = y != m_panelY || (m_panelSteps == 0 && y < m_screenHeight);
+    m_panelX = x;
+    m_panelY = y;
+    if (m_idle) {
+        m_idleMoves += moved ? 1 : 0;
+    } else if (stepped && m_panelRestAt < 0) {
+        ++m_panelSteps;
+    }
+    if (m_panelRestAt < 0 && y == m_options.restY && height == m_options.panel.height) {
+        m_panelRestAt = at;
+    }
+}
+
+bool Probe::isPanel(xcb_window_t window)
+{
+    if (m_panel != 0 || window == m_mainWindow) {
+        return false;
+    }
+    const auto g = geometry(window);
+    return g && g->width == m_options.panel.width && !windowMatchesMain(window);
+}
+
+void Probe::onMap(xcb_window_t window, double at)
+{
+    if (isPanel(window)) {
+        const auto g = geometry(window);
+        m_panel = window;
+        m_panelMapAt = at;
+        m_panelY = m_screenHeight;
+        onPanelPlaced(g->x, g->y, g->height, at);
+        return;
     }
     if (m_mainMapAt >= 0) {
         return;
