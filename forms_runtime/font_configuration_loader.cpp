@@ -10,7 +10,10 @@ namespace {
 bool namesACacheFolder(FcConfig* config)
 {
     FcStrList* folders = FcConfigGetCacheDirs(config);
-    const bool named = folders != nullptr && FcStrListNext(folders) != nullptr;
+    if (folders == nullptr) {
+        return false;
+    }
+    const bool named = FcStrListNext(folders) != nullptr;
     FcStrListDone(folders);
     return named;
 }
@@ -29,17 +32,28 @@ void loadConfiguration()
     if (config == nullptr) {
         return;
     }
-    if (FcConfigParseAndLoad(config, nullptr, FcTrue) && namesACacheFolder(config) &&
+    // Quietly: where this fails, fontconfig's own start-up says why.
+    if (FcConfigParseAndLoad(config, nullptr, FcFalse) && namesACacheFolder(config) &&
         FcConfigBuildFonts(config)) {
         FcConfigSetCurrent(config);
     }
-    // Current, it is held by fontconfig now.
+    // Made current, fontconfig holds a reference of its own; else this frees it.
     FcConfigDestroy(config);
 }
 
 } // namespace
 
-FontConfigurationLoader::FontConfigurationLoader() : m_loading(loadConfiguration) {}
+FontConfigurationLoader::FontConfigurationLoader()
+{
+    // Qt's X11 platform takes DESKTOP_STARTUP_ID out of the environment as the application
+    // object is built, while fontconfig reads the environment as it loads: the two must not
+    // overlap. A program started with that notification loads the configuration at once.
+    if (std::getenv("DESKTOP_STARTUP_ID") != nullptr) {
+        loadConfiguration();
+    } else {
+        m_loading = std::jthread(loadConfiguration);
+    }
+}
 
 void FontConfigurationLoader::wait()
 {

@@ -5,8 +5,9 @@
 namespace forms {
 
 // Loads the system's font configuration on a thread of its own, from construction on, so
-// that it overlaps building the application object. Wait before the first font is used:
-// a font used sooner would have fontconfig load the configuration a second time.
+// that it overlaps building the application object (or at once, where the two would
+// race). Wait before the first font is used: a font used sooner would have fontconfig load
+// the configuration a second time.
 class FontConfigurationLoader
 {
 public:
