@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
+#include <locale.h>
 
 namespace forms {
 
@@ -41,6 +42,21 @@ void loadConfiguration()
     FcConfigDestroy(config);
 }
 
+// On the loading thread, in a locale of its own: the application object sets the user's
+// locale meanwhile, and fontconfig reads the numbers of its rules in the current one.
+void loadConfigurationAside()
+{
+    const locale_t plain = newlocale(LC_ALL_MASK, "C", nullptr);
+    if (plain != nullptr) {
+        uselocale(plain);
+    }
+    loadConfiguration();
+    if (plain != nullptr) {
+        uselocale(LC_GLOBAL_LOCALE);
+        freelocale(plain);
+    }
+}
+
 } // namespace
 
 FontConfigurationLoader::FontConfigurationLoader()
@@ -51,7 +67,7 @@ FontConfigurationLoader::FontConfigurationLoader()
     if (std::getenv("DESKTOP_STARTUP_ID") != nullptr) {
         loadConfiguration();
     } else {
-        m_loading = std::jthread(loadConfiguration);
+        m_loading = std::jthread(loadConfigurationAside);
     }
 }
 
