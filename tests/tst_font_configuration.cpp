@@ -71,6 +71,7 @@ private slots:
     void sameMatchesAsFontconfigsOwn_data();
     void sameMatchesAsFontconfigsOwn();
     void fontconfigLoadsNothingMore();
+    void cleanupTestCase();
 
 private:
     Config m_own{nullptr, &FcConfigDestroy};
@@ -116,6 +117,13 @@ void FontConfigurationTest::fontconfigLoadsNothingMore()
     QVERIFY(listedConfigurationFiles(loaded) < listedConfigurationFiles(m_own.get()));
     QVERIFY(FcInit());
     QCOMPARE(FcConfigGetCurrent(), loaded);
+}
+
+void FontConfigurationTest::cleanupTestCase()
+{
+    // As Qt's font database does when the application ends: fontconfig lets go of it all.
+    m_own.reset();
+    FcFini();
 }
 
 QTEST_GUILESS_MAIN(FontConfigurationTest)
