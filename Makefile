@@ -1,5 +1,5 @@
 # The README's commands. CMake presets do the work; this file only names them.
-.PHONY: all deps test-deps build run test test-default test-asan test-clang asan clang bench package format clean
+.PHONY: all deps test-deps bench-deps build run test test-default test-asan test-clang asan clang bench package format clean
 
 all: build
 
@@ -8,6 +8,9 @@ deps:
 
 test-deps:
 	@scripts/install-deps --tests
+
+bench-deps:
+	@scripts/install-deps --bench
 
 build: deps
 	@cmake --preset default >/dev/null
@@ -35,7 +38,7 @@ clang: deps
 test-clang: clang test-deps
 	@ctest --preset clang
 
-bench: build
+bench: build bench-deps
 	@scripts/bench
 
 package: build
