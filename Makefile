@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The README's commands. CMake presets do the work; this file only names them.
 .PHONY: all deps test-deps bench-deps build run test test-default test-asan test-clang asan clang bench package format clean
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shown beside the program's figures for information: the least a Qt Widgets program can
 // do to put a black frameless window of the questionnaire's size in the middle of the
 // screen, with no text at all.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor the program's start-up is weighed against: the questionnaire window written
 // the plain way with Qt Widgets, in pixels, with no forms layer, doing the same work. Same
 // size, texts, fonts, colours, icon and lists that neither complete nor add what is typed,

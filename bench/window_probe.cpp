@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the current X display and watches it from outside, as the X
 // server sees it: when its main window is mapped and first drawn whole, how its welcome
 // panel rises, and what it costs once everything rests (resident memory, wake-ups per

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # NEWS is the one source of each release's version, date and notes: the program's version,
 # the metainfo's releases and the package's changelog are all read from it. A release is a
 # heading "<version> (<YYYY-MM-DD>)" on a line of its own, newest first, then its notes:

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Debian package (make package: cpack -G DEB in the build folder).
 # Everything the package holds comes from the install rules; this file only describes it.
 

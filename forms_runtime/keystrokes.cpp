@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "forms_runtime/keystrokes.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "questionnaire_window/form1.h"
 
 #include "assessment/scoring.h"

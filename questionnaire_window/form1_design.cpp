@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The questionnaire window's design table: the window and its controls, front to back.
 #include "assessment/questionnaire.h"
 #include "forms_runtime/answer_list.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs the built program with each command line below, with no display to open, and
 checks its exit status and what it writes.
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What the X11 tests share: how they report, wait and drive xdotool, and the ten questions as
 assistive tools read them, in Tab order."""
 

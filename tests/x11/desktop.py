@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The desktop as a user meets it: the program's windows where the X server has them, what
 the screen shows (whatever the window manager draws, and in whatever order), workspaces,
 a taskbar, other programs' windows, and monitors."""

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program on a desktop as people run it, judged by what the screen shows: the panels
 rest where they should, belong to the questionnaire window (covered by windows raised over
 it and by full-screen windows, away while it is minimised or on another workspace) and never

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Two monitors: a 1920 x 1080 one at the origin and the primary one, 1280 x 1024, to its
 right. The questionnaire window opens on the primary monitor and the welcome panel rests at
 its bottom-right corner; dragged to the other monitor, the window shows its result at that

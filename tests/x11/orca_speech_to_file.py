@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Orca, the screen reader, with its speech written to a file instead of a sound card.
 
 Run as a script, it starts Orca with this module as its speech server factory:

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A blind user's session: Orca runs with its speech written to a file, the program is
 used with keys alone, and what Orca says is checked against what it should say.
 

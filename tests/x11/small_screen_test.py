@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Where the questionnaire window stands on a 1366 x 768 screen at the desktop's text scales:
 centred where it fits, and where it is too tall, at the top, so that its caption bar with
 "X" and "?" stays on the screen.

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Starts the real program on an X server and uses it as a person would: looks at it
 through the accessibility tree, types and clicks with xdotool, presses its buttons as
 assistive tools do, minimises it, starts it a second time, also from another workspace,
