@@ -19,23 +19,28 @@ ACCENT = (128, 128, 255)
 WHITE = (255, 255, 255)
 TASKBAR_COLOUR = (32, 64, 96)
 PANEL_WIDTH = 193
-# Where the panels rest on a 1920 x 1080 monitor at the origin, and their heights.
 WELCOME_HEIGHT = 167
 RESULT_HEIGHT = 345
+# Three points of a panel's caption bar, from its top left corner, away from its text and "X".
+CAPTION_BAR_SPOTS = ((4, 4), (30, 19), (150, 3))
 
 
 def pixel(x, y):
     return ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).getpixel((x, y))[:3]
 
 
+def caption_bar_colours(x, y):
+    """What the screen shows where a panel whose top left corner is there has its caption
+    bar."""
+    return [pixel(x + dx, y + dy) for dx, dy in CAPTION_BAR_SPOTS]
+
+
 def caption_bar_shows(x, y):
-    """Whether the caption bar of a panel whose top left corner is there shows on the
-    screen, judged at three points of its accent away from its text and its "X"."""
-    return all(pixel(x + dx, y + dy) == ACCENT for dx, dy in ((4, 4), (30, 19), (150, 3)))
+    return all(colour == ACCENT for colour in caption_bar_colours(x, y))
 
 
 def caption_bar_hidden(x, y):
-    return all(pixel(x + dx, y + dy) != ACCENT for dx, dy in ((4, 4), (30, 19), (150, 3)))
+    return ACCENT not in caption_bar_colours(x, y)
 
 
 def x_windows(name):
