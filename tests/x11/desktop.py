@@ -25,14 +25,20 @@ RESULT_HEIGHT = 345
 CAPTION_BAR_SPOTS = ((4, 4), (30, 19), (150, 3))
 
 
+def pixels(*points):
+    """What the screen shows at those points, all taken from one screenshot."""
+    screen = ImageGrab.grab(xdisplay=os.environ["DISPLAY"])
+    return [screen.getpixel(point)[:3] for point in points]
+
+
 def pixel(x, y):
-    return ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).getpixel((x, y))[:3]
+    return pixels((x, y))[0]
 
 
 def caption_bar_colours(x, y):
     """What the screen shows where a panel whose top left corner is there has its caption
     bar."""
-    return [pixel(x + dx, y + dy) for dx, dy in CAPTION_BAR_SPOTS]
+    return pixels(*((x + dx, y + dy) for dx, dy in CAPTION_BAR_SPOTS))
 
 
 def caption_bar_shows(x, y):
