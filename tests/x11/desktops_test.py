@@ -32,7 +32,7 @@ def hidden(place):
 
 def panels_belong_to_the_window(program):
     welcome = WELCOME_AT_REST
-    check(program.place() == (659, 217), "the questionnaire window opens centred")
+    check_soon(lambda: program.place() == (659, 217), "the questionnaire window opens centred")
     check_soon(lambda: panel_at(WELCOME_HEIGHT, welcome) and caption_bar_shows(*welcome),
                "the welcome panel rests at (1720, 890), on the screen", timeout=15)
     check(active_window_name() == "Form1", "the questionnaire window keeps the focus")
