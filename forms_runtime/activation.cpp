@@ -29,21 +29,13 @@ std::optional<uint32_t> cardinalOf(xcb_connection_t* connection, xcb_window_t wi
     return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
 }
 
-// A request to the window manager, as pagers and taskbars send it. Its time is unknown:
-// the user acted in another program, the one started again.
-void askWindowManager(xcb_connection_t* connection, xcb_window_t window, const char* request,
-                      uint32_t argument)
+// Asked as pagers and taskbars ask. The time of the request is unknown: the user acted in
+// another program, the one started again.
+void askAsPager(xcb_connection_t* connection, xcb_window_t window, const char* request,
+                uint32_t argument)
 {
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = window;
-    message.type = x11::atomNamed(connection, request);
-    message.data.data32[0] = argument;
-    message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection, 0, x11::rootOf(connection),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
+    x11::askWindowManager(connection, window, x11::atomNamed(connection, request),
+                          {argument, XCB_CURRENT_TIME, 0, 0, 0});
 }
 
 // As a pager does it: window managers only mark a window on another workspace as
@@ -57,9 +49,9 @@ void presentAsPager(xcb_connection_t* connection, xcb_window_t window)
     const std::optional<uint32_t> workspace = cardinalOf(connection, window, "_NET_WM_DESKTOP");
     if (workspace && *workspace != kOnEveryWorkspace &&
         workspace != cardinalOf(connection, root, "_NET_CURRENT_DESKTOP")) {
-        askWindowManager(connection, root, "_NET_CURRENT_DESKTOP", *workspace);
+        askAsPager(connection, root, "_NET_CURRENT_DESKTOP", *workspace);
     }
-    askWindowManager(connection, window, "_NET_ACTIVE_WINDOW", kFromPager);
+    askAsPager(connection, window, "_NET_ACTIVE_WINDOW", kFromPager);
     xcb_flush(connection);
 }
 

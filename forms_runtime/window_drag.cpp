@@ -178,21 +178,11 @@ private:
         constexpr uint32_t kFromApplication = 1;
         xcb_connection_t* connection = x11::connection();
         const QPoint press = pointer::lastPressPosition();
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = static_cast<xcb_window_t>(form.winId());
-        message.type = moveResizeAtom();
-        message.data.data32[0] = static_cast<uint32_t>(press.x());
-        message.data.data32[1] = static_cast<uint32_t>(press.y());
-        message.data.data32[2] = kMove;
-        message.data.data32[3] = kLeftButton;
-        message.data.data32[4] = kFromApplication;
         // The press's implicit grab goes, so that the window manager can take the pointer.
         xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-        xcb_send_event(connection, 0, rootOf(connection),
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&message));
+        x11::askWindowManager(connection, static_cast<xcb_window_t>(form.winId()), moveResizeAtom(),
+                              {static_cast<uint32_t>(press.x()), static_cast<uint32_t>(press.y()),
+                               kMove, kLeftButton, kFromApplication});
         xcb_flush(connection);
     }
 

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
@@ -19,6 +21,11 @@ xcb_window_t rootOf(xcb_connection_t* connection);
 
 // The atom of that name, made if the server does not know it yet.
 xcb_atom_t atomNamed(xcb_connection_t* connection, std::string_view name);
+
+// Asks the window manager for something about the window, as EWMH says: a client message
+// of that type with its five numbers, sent to the root window.
+void askWindowManager(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t request,
+                      const std::array<uint32_t, 5>& data);
 
 struct FreeWithC
 {
