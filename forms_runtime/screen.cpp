@@ -55,12 +55,14 @@ Twips Monitor::freeTop() const
 // QRect's right() and bottom() are its last pixels; the edges lie just beyond them.
 Twips Monitor::freeRight() const
 {
-    return Twips::fromPixels(freePixels().left() + freePixels().width());
+    const QRect area = freePixels();
+    return Twips::fromPixels(area.left() + area.width());
 }
 
 Twips Monitor::freeBottom() const
 {
-    return Twips::fromPixels(freePixels().top() + freePixels().height());
+    const QRect area = freePixels();
+    return Twips::fromPixels(area.top() + area.height());
 }
 
 } // namespace forms
