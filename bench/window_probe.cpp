@@ -273,7 +273,8 @@ private:
     template <typename Done> bool pump(double deadline, Done done);
     void handle(const xcb_generic_event_t* event, double at);
     void onMap(xcb_window_t window, double at);
-    bool isPanel(xcb_window_t window);
+    // The window's geometry when it is the panel, first mapped now.
+    std::optional<xcb_get_geometry_reply_t> panelGeometry(xcb_window_t window);
     // The panel's window stands at (x, y) with this height: a step of its rise, its rest,
     // or, once everything should rest, a move it should not make.
     void onPanelPlaced(int x, int y, int height, double at);
@@ -534,19 +535,21 @@ void Probe::onPanelPlaced(int x, int y, int height, double at)
     }
 }
 
-bool Probe::isPanel(xcb_window_t window)
+std::optional<xcb_get_geometry_reply_t> Probe::panelGeometry(xcb_window_t window)
 {
     if (m_panel != 0 || window == m_mainWindow) {
-        return false;
+        return std::nullopt;
     }
     const auto g = geometry(window);
-    return g && g->width == m_options.panel.width && !windowMatchesMain(window);
+    if (!g || g->width != m_options.panel.width || windowMatchesMain(window)) {
+        return std::nullopt;
+    }
+    return g;
 }
 
 void Probe::onMap(xcb_window_t window, double at)
 {
-    if (isPanel(window)) {
-        const auto g = geometry(window);
+    if (const auto g = panelGeometry(window)) {
         m_panel = window;
         m_panelMapAt = at;
         m_panelY = m_screenHeight;
