@@ -764,8 +764,11 @@ void Monkey::changeScreenSize()
     ScreenSizeChange::resize(size);
     tallyOne(QStringLiteral("screen changes"));
     // A panel the new screen would cut is placed again: follow each from where it now is.
+    // One that fits stays where it rested, however close to the new bottom: the next look
+    // counts as on a changed screen, even when the new size is the old one.
     m_resultTrack.panel.clear();
     m_welcomeTrack.panel.clear();
+    m_screenAtLastLook = QSize();
 }
 
 void Monkey::calculate()
