@@ -6,6 +6,7 @@
 the screen shows (whatever the window manager draws, and in whatever order), workspaces,
 a taskbar, other programs' windows, and monitors."""
 
+import collections
 import contextlib
 import os
 import subprocess
@@ -56,14 +57,24 @@ def x_windows(name):
     return [int(w) for w in found]
 
 
+Placement = collections.namedtuple("Placement", "x y width height viewable")
+
+
+def placement(window):
+    """Where the window stands on the screen, its size and whether it shows; None once it
+    is gone."""
+    out = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True)
+    if out.returncode != 0:
+        return None
+    field = lambda label: out.stdout.split(label + ":")[1].split("\n")[0].strip()
+    return Placement(int(field("Absolute upper-left X")), int(field("Absolute upper-left Y")),
+                     int(field("Width")), int(field("Height")), field("Map State") == "IsViewable")
+
+
 def geometry(window):
     """Where the window stands on the screen and its size; None when it is not mapped."""
-    out = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True).stdout
-    if "IsViewable" not in out:
-        return None
-    field = lambda label: int(out.split(label + ":")[1].split("\n")[0])
-    return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-            field("Height"))
+    found = placement(window)
+    return tuple(found[:4]) if found and found.viewable else None
 
 
 def panel_at(height, place):
@@ -121,10 +132,8 @@ def current_workspace():
 
 
 def switch_workspace(number):
+    """Switches as a pager does, and waits until the window manager has."""
     subprocess.run(["wmctrl", "-s", str(number)], check=True, timeout=30)
-
-
-def wait_for_workspace(number):
     wait_for(f"workspace {number + 1}", lambda: current_workspace() == number, timeout=10)
 
 

@@ -19,8 +19,8 @@ import pyatspi
 
 from accessible_tree import application, children, role, showing, windows
 from checks import QUESTIONS, check, check_ends, check_soon, fail, wait_for, xdotool
-from desktop import (Program, active_window_name, current_workspace, other_program,
-                     switch_workspace, wait_for_workspace, x_windows)
+from desktop import (Program, active_window_name, current_workspace, other_program, placement,
+                     switch_workspace, x_windows)
 
 SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
@@ -48,14 +48,6 @@ def label(window, name):
         if child.getRoleName() in ("label", "push button") and child.name == name:
             return child
     fail(f"no label {name!r} in {window.name!r}")
-
-
-def x_info(window):
-    out = subprocess.run(["xwininfo", "-id", str(window)], check=True, capture_output=True,
-                         text=True).stdout
-    field = lambda label: out.split(label + ":")[1].split("\n")[0].strip()
-    return {"x": int(field("Absolute upper-left X")), "y": int(field("Absolute upper-left Y")),
-            "height": int(field("Height")), "mapped": field("Map State") == "IsViewable"}
 
 
 def top_level(window):
@@ -157,9 +149,9 @@ def main(program):
         resting = {167: (1720, 890), 345: (1720, 713)}
 
         def panels_at(mapped):
-            panels = [x_info(w) for w in x_windows("Form2")]
+            panels = [placement(w) for w in x_windows("Form2")]
             return len(panels) == 2 and all(
-                p["mapped"] == mapped and (p["x"], p["y"]) == resting.get(p["height"])
+                p and p.viewable == mapped and (p.x, p.y) == resting.get(p.height)
                 for p in panels)
 
         wait_for("both panels at rest", lambda: panels_at(True), timeout=10)
@@ -226,7 +218,6 @@ def main(program):
                        "the running questionnaire window comes forward")
             calls_from_another_user_are_ignored(cover)
         switch_workspace(1)
-        wait_for_workspace(1)
         subprocess.run([program], env=env, timeout=20, check=True)
         check_soon(lambda: current_workspace() == 0 and active_window_name() == "Form1",
                    "a second start from another workspace takes the user to the window, active")
