@@ -4,11 +4,9 @@
 
 #pragma once
 
+#include "forms_runtime/screen.h"
 #include "forms_runtime/timer.h"
 #include "panels/slide_in_panel.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 // Drives a panel's timers by hand, in pairs as they normally come: the 1 ms check, then
 // the 10 ms step; each fires only while its timer runs. Stops early once the rise has
@@ -34,26 +32,10 @@ inline int riseUntilRest(SlideInPanel& panel)
     return tickPanel(panel, kMostSteps);
 }
 
-// The free area of the test screen, the part no taskbar covers, as the screen reports it.
-inline QRect freeArea()
-{
-    return QGuiApplication::primaryScreen()->availableGeometry();
-}
-
-inline forms::Twips freeRight()
-{
-    return forms::Twips::fromPixels(freeArea().x() + freeArea().width());
-}
-
-inline forms::Twips freeBottom()
-{
-    return forms::Twips::fromPixels(freeArea().y() + freeArea().height());
-}
-
-// How far the panel's bottom edge stands above the bottom of the screen's free area.
+// How far the panel's bottom edge stands above the bottom of the primary monitor's free area.
 inline forms::Twips gapAboveBottom(const SlideInPanel& panel)
 {
-    return freeBottom() - (panel.Top() + panel.Height());
+    return forms::Monitor::primary().freeBottom() - (panel.Top() + panel.Height());
 }
 
 // Whether the whole panel can be seen on the screen as it is now.
@@ -61,5 +43,6 @@ inline bool standsWhollyOnScreen(const SlideInPanel& panel)
 {
     const forms::Twips origin{0};
     return panel.Left() >= origin && panel.Top() >= origin &&
-           panel.Left() + panel.Width() <= freeRight() && gapAboveBottom(panel) >= origin;
+           panel.Left() + panel.Width() <= forms::Monitor::primary().freeRight() &&
+           gapAboveBottom(panel) >= origin;
 }

@@ -50,7 +50,9 @@ QPointF placeOf(const SlideInPanel& panel)
 // below the new screen, 100 twips in from its right edge.
 void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
 {
-    const QPointF placedAgain((freeRight() - panel.Width() - 100_tw).value(), freeBottom().value());
+    const forms::Monitor screen = forms::Monitor::primary();
+    const QPointF placedAgain((screen.freeRight() - panel.Width() - 100_tw).value(),
+                              screen.freeBottom().value());
     const QPointF now = placeOf(panel);
     QVERIFY2(now == before || now == placedAgain,
              qPrintable(QStringLiteral("moved from (%1, %2) to (%3, %4)")
@@ -216,7 +218,8 @@ private slots:
         verifyStaysOrIsPlacedAgain(*panel, before);
         const bool stayed = placeOf(*panel) == before;
         riseUntilRest(*panel);
-        const Twips restLine = freeBottom() - panel->Height() - SlideInPanel::kRestAboveBottom;
+        const Twips restLine = forms::Monitor::primary().freeBottom() - panel->Height() -
+                               SlideInPanel::kRestAboveBottom;
         if (stayed && topBefore < restLine) {
             // Already clear of the new bottom edge: it stops where it stands.
             QCOMPARE(panel->Top(), topBefore);
