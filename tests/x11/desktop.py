@@ -115,6 +115,14 @@ class Program:
         xdotool("mousemove", x + 300, y + 620, "mousedown", "1", "mousemove", x + 300, y + 420,
                 "mouseup", "1")
 
+    def drag_caption_bar(self, dx, dy):
+        """Drags the window by its caption bar, the pointer moving in small steps."""
+        x, y = self.place()
+        xdotool("mousemove", x + 60, y + 12, "mousedown", "1")
+        for step in range(1, 21):
+            xdotool("mousemove", x + 60 + dx * step // 20, y + 12 + dy * step // 20)
+        xdotool("mouseup", "1")
+
     def close(self):
         x, y = self.place()
         click(x + 573, y + 6)

@@ -81,14 +81,6 @@ def panels_rest_above_the_taskbar(program, bottom):
     check(pixel(1800, bottom + 20) == TASKBAR_COLOUR, "the taskbar stays in view")
 
 
-def drag_caption_bar(window, by):
-    x, y = geometry(window)[:2]
-    xdotool("mousemove", x + 60, y + 12, "mousedown", "1")
-    for step in range(1, 21):
-        xdotool("mousemove", x + 60 + by * step // 20, y + 12)
-    xdotool("mouseup", "1")
-
-
 def panels_follow_the_window_across_monitors(program):
     window = program.window()
     # Once the window manager has placed it: kwin maps a window before it moves it.
@@ -98,7 +90,7 @@ def panels_follow_the_window_across_monitors(program):
     check_soon(lambda: panel_at(WELCOME_HEIGHT, corner) and caption_bar_shows(*corner),
                "the welcome panel rests at the primary monitor's bottom-right", timeout=15)
 
-    drag_caption_bar(window, -1600)
+    program.drag_caption_bar(-1600, 0)
     check_soon(lambda: program.place() == (659, 189), "the window is dragged across")
     program.calculate()
     corner = (1720, 713)

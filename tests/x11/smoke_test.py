@@ -141,11 +141,7 @@ def main(program):
 
         # A press on the calculate button released elsewhere shows the result panel and
         # leaves the welcome panel: both are up.
-        button = label(form1, "Calculate Your Skin Type")
-        xdotool("mousemove", *centre(button))
-        xdotool("mousedown", "1")
-        xdotool("mousemove", centre(button)[0], centre(button)[1] - 200)
-        xdotool("mouseup", "1")
+        velorin.press_calculate_and_let_go_elsewhere()
         resting = {167: (1720, 890), 345: (1720, 713)}
 
         def panels_at(mapped):
@@ -181,6 +177,7 @@ def main(program):
         for question in range(4):
             xdotool("key", "--delay", "30", "Down", "Down", "Down", "Down")
             xdotool("key", "Tab")
+        button = label(form1, "Calculate Your Skin Type")
         xdotool("mousemove", *centre(button))
         xdotool("click", "1")
 
@@ -198,12 +195,7 @@ def main(program):
         wait_for("the result panel at rest", lambda: extents(result)[1] == 713, timeout=10)
         check(extents(result) == (1720, 713, 193, 345), "result panel rests at (1720, 713)")
 
-        title_x, title_y = extents(label(form1, "Velorin"))[:2]
-        xdotool("mousemove", title_x + 60, title_y + 12)
-        xdotool("mousedown", "1")
-        for step in range(1, 11):
-            xdotool("mousemove", title_x + 60 + 10 * step, title_y + 12 + 5 * step)
-        xdotool("mouseup", "1")
+        velorin.drag_caption_bar(100, 50)
         check_soon(lambda: near(extents(form1)[:2], (659 + 100, 217 + 50)),
                    "dragging the caption bar moves the window")
 
