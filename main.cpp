@@ -6,7 +6,7 @@
 #include "forms_runtime/font_configuration_loader.h"
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/single_instance.h"
-#include "questionnaire_window/form1.h"
+#include "questionnaire_window/questionnaire_window.h"
 #include "resources/look.h"
 
 #include <QApplication>
@@ -52,6 +52,6 @@ int main(int argc, char* argv[])
     // Only a program that opens its windows needs the fonts.
     fontConfiguration.wait();
     velorin::setUpLook();
-    forms.startWith<Form1>();
+    forms.startWith<QuestionnaireWindow>();
     return QApplication::exec();
 }

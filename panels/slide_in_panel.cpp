@@ -21,9 +21,9 @@ SlideInPanel::SlideInPanel(Twips height, std::string_view caption, int closeTabI
             .backColor = velorin::colours::kBlack,
             .kind = WindowKind::Notification,
             .startUpPosition = StartUpPosition::WindowsDefault}),
-      Timer1(add({.name = "Timer1", .interval = 10, .enabled = true})),
-      Timer2(add({.name = "Timer2", .interval = 1, .enabled = true})),
-      cmdX(add<Label>(velorin::closeLabel(2640_tw, closeTabIndex))),
+      riseTimer(add({.name = "riseTimer", .interval = 10, .enabled = true})),
+      stopTimer(add({.name = "stopTimer", .interval = 1, .enabled = true})),
+      closeButton(add<Label>(velorin::closeLabel(2640_tw, closeTabIndex))),
       title(add<Label>({.name = "title",
                         .caption = caption,
                         .left = 0_tw,
@@ -36,10 +36,10 @@ SlideInPanel::SlideInPanel(Twips height, std::string_view caption, int closeTabI
                         .alignment = Alignment::Centre,
                         .tabIndex = 0}))
 {
-    connect(Timer1, &Timer::timer, this, &SlideInPanel::Timer1_Timer);
-    connect(Timer2, &Timer::timer, this, &SlideInPanel::Timer2_Timer);
+    connect(riseTimer, &Timer::timer, this, &SlideInPanel::onRiseTimer);
+    connect(stopTimer, &Timer::timer, this, &SlideInPanel::onStopCheckTimer);
     // The close label, or a double click where no label covers the panel.
-    connect(cmdX, &Label::clicked, this, &SlideInPanel::closedByUser);
+    connect(closeButton, &Label::clicked, this, &SlideInPanel::closedByUser);
     connect(this, &Form::doubleClicked, this, &SlideInPanel::closedByUser);
     connect(&ScreenChanges::instance(), &ScreenChanges::changed, this,
             &SlideInPanel::screenChanged);
@@ -61,23 +61,23 @@ void SlideInPanel::placeBelowScreen()
     setTop(m_monitor.freeBottom());
 }
 
-void SlideInPanel::Timer1_Timer()
+void SlideInPanel::onRiseTimer()
 {
     // The check normally runs between any two steps; on a busy machine two due steps can
     // come back to back, so run it here too and the panel always rests at the same place.
-    Timer2_Timer();
-    if (Timer1->isEnabled()) {
+    onStopCheckTimer();
+    if (riseTimer->isEnabled()) {
         setTop(Top() - kRiseStep);
     }
 }
 
-void SlideInPanel::Timer2_Timer()
+void SlideInPanel::onStopCheckTimer()
 {
     if (hasRisenFarEnough(Top())) {
-        Timer1->setEnabled(false);
+        riseTimer->setEnabled(false);
         // Nothing can start the rise again, so the check has nothing left to watch:
         // stopping it lets a resting panel cost no wake-ups at all.
-        Timer2->setEnabled(false);
+        stopTimer->setEnabled(false);
     }
 }
 
@@ -96,7 +96,7 @@ void SlideInPanel::screenChanged()
         showOnlyAbove(m_monitor.freeBottom());
         return;
     }
-    const bool resting = !Timer1->isEnabled();
+    const bool resting = !riseTimer->isEnabled();
     placeBelowScreen();
     if (resting) {
         setTop(restingTopFrom(Top()));
@@ -120,7 +120,7 @@ Twips SlideInPanel::restingTopFrom(Twips risingTop) const
 
 bool SlideInPanel::restsWhollyOnScreen() const
 {
-    const Twips restingTop = Timer1->isEnabled() ? restingTopFrom(Top()) : Top();
+    const Twips restingTop = riseTimer->isEnabled() ? restingTopFrom(Top()) : Top();
     return Left() >= m_monitor.freeLeft() && restingTop >= m_monitor.freeTop() &&
            Left() + Width() <= m_monitor.freeRight() &&
            restingTop + Height() <= m_monitor.freeBottom();

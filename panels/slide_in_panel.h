@@ -29,11 +29,11 @@ public:
     static constexpr forms::Twips kRiseStep{50};
     static constexpr forms::Twips kRestAboveBottom{300};
 
-    forms::Timer* const Timer1; // the rise
-    forms::Timer* const Timer2; // the stop check
+    forms::Timer* const riseTimer;
+    forms::Timer* const stopTimer; // checks, before each rise step, whether the panel may rest
     // The caption bar and close label that both panels carry, identical but for the texts,
     // in front of the panel's own controls.
-    forms::Label* const cmdX;
+    forms::Label* const closeButton;
     forms::Label* const title;
 
 protected:
@@ -44,8 +44,8 @@ protected:
     void load() override;
 
 private slots:
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void onRiseTimer();
+    void onStopCheckTimer();
     void closedByUser();
     void screenChanged();
 

@@ -24,7 +24,7 @@ inline constexpr forms::FontSpec kCaptionBarFont{"Arial", 9.75f, forms::kBold, 0
 constexpr forms::LabelDesign closeLabel(forms::Twips left, int tabIndex)
 {
     using namespace forms::twips_literals;
-    return {.name = "cmdX",
+    return {.name = "closeButton",
             .caption = "X",
             .left = left,
             .top = 0_tw,

@@ -15,11 +15,11 @@ inline int tickPanel(SlideInPanel& panel, int pairs)
 {
     int steps = 0;
     for (int i = 0; i < pairs; ++i) {
-        panel.Timer2->tick();
-        if (!panel.Timer1->isRunning()) {
+        panel.stopTimer->tick();
+        if (!panel.riseTimer->isRunning()) {
             break;
         }
-        panel.Timer1->tick();
+        panel.riseTimer->tick();
         ++steps;
     }
     return steps;

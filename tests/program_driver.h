@@ -12,9 +12,9 @@
 #include "forms_runtime/shape.h"
 #include "forms_runtime/text.h"
 #include "forms_runtime/timer.h"
-#include "panels/form2.h"
-#include "panels/welcome.h"
-#include "questionnaire_window/form1.h"
+#include "panels/result_panel.h"
+#include "panels/welcome_panel.h"
+#include "questionnaire_window/questionnaire_window.h"
 #include "resources/look.h"
 #include "twips_output.h"
 #include "window_system.h"
@@ -38,14 +38,14 @@ class ProgramDriver
 public:
     ProgramDriver() : m_registry(std::make_unique<forms::FormRegistry>())
     {
-        m_registry->startWith<Form1>();
+        m_registry->startWith<QuestionnaireWindow>();
     }
 
     forms::FormRegistry& registry() { return *m_registry; }
-    Form1& form1() { return m_registry->form<Form1>(); }
-    QWindow* window() { return form1().windowHandle(); }
-    Form2* resultPanel() { return m_registry->loadedForm<Form2>(); }
-    Welcome* welcomePanel() { return m_registry->loadedForm<Welcome>(); }
+    QuestionnaireWindow& questionnaire() { return m_registry->form<QuestionnaireWindow>(); }
+    QWindow* window() { return questionnaire().windowHandle(); }
+    ResultPanel* resultPanel() { return m_registry->loadedForm<ResultPanel>(); }
+    WelcomePanel* welcomePanel() { return m_registry->loadedForm<WelcomePanel>(); }
 
     static QPoint centreOf(const QWidget* control)
     {
@@ -62,7 +62,7 @@ public:
         QTest::mousePress(control->window()->windowHandle(), button, {}, centreOf(control));
     }
 
-    void calculate() { click(form1().Label1); }
+    void calculate() { click(questionnaire().calculateButton); }
 
     // Does what should bring up the about message, answers the message as the user would
     // once it is up, and says whether it came.
@@ -84,14 +84,14 @@ public:
     {
         std::array<QString, oracle::kQuestions> shown;
         for (std::size_t i = 0; i < shown.size(); ++i) {
-            shown[i] = form1().Combo1[i]->currentText();
+            shown[i] = questionnaire().answerLists[i]->currentText();
         }
         return shown;
     }
 
     void chooseByArrowKeys(int question, int position)
     {
-        forms::AnswerList* list = form1().Combo1[question];
+        forms::AnswerList* list = questionnaire().answerLists[question];
         list->setFocus();
         while (list->listIndex() != position) {
             QTest::keyClick(list, list->currentIndex() < position ? Qt::Key_Down : Qt::Key_Up);
@@ -100,7 +100,7 @@ public:
 
     void chooseByMouse(int question, int position)
     {
-        forms::AnswerList* list = form1().Combo1[question];
+        forms::AnswerList* list = questionnaire().answerLists[question];
         // The arrow button at the right end opens the list; the text field would not.
         const QPoint arrow =
             list->mapTo(list->window(), QPoint(list->width() - 6, list->height() / 2));
@@ -121,7 +121,7 @@ public:
         for (SlideInPanel* panel : {static_cast<SlideInPanel*>(resultPanel()),
                                     static_cast<SlideInPanel*>(welcomePanel())}) {
             if (panel != nullptr) {
-                QTRY_VERIFY_WITH_TIMEOUT(!panel->Timer1->isEnabled(), 20000);
+                QTRY_VERIFY_WITH_TIMEOUT(!panel->riseTimer->isEnabled(), 20000);
             }
         }
     }
@@ -144,8 +144,8 @@ public:
     void keepPanelsOutOfTheFocus()
     {
         QObject::connect(
-            qApp, &QGuiApplication::focusWindowChanged, &form1(), [this](QWindow* focused) {
-                Form1* main = m_registry->loadedForm<Form1>();
+            qApp, &QGuiApplication::focusWindowChanged, &questionnaire(), [this](QWindow* focused) {
+                QuestionnaireWindow* main = m_registry->loadedForm<QuestionnaireWindow>();
                 if (focused != nullptr && focused->flags().testFlag(Qt::WindowDoesNotAcceptFocus) &&
                     main != nullptr && main->isVisible()) {
                     window_system::activate(main->windowHandle());
@@ -165,13 +165,13 @@ class ProgramTestCase : public QObject
 
 protected:
     ProgramDriver& program() { return *m_program; }
-    Form1& form1() { return m_program->form1(); }
+    QuestionnaireWindow& questionnaire() { return m_program->questionnaire(); }
 
     void startProgram()
     {
         m_program = std::make_unique<ProgramDriver>();
         m_program->keepPanelsOutOfTheFocus();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1()));
+        QVERIFY(QTest::qWaitForWindowExposed(&questionnaire()));
         // Once the welcome panel's first rows have risen into view: the offscreen platform
         // activates a window as it first shows, which would take away a drop-down or a tooltip
         // a test had opened by then.

@@ -26,21 +26,21 @@ constexpr forms::Colour kPressedBack = 0xFFC0C0;
 constexpr forms::Colour kAccent = 0xFF8080;
 constexpr forms::Colour kWhite = 0xFFFFFF;
 
-void verifyResultShows(Form2* panel, int points)
+void verifyResultShows(ResultPanel* panel, int points)
 {
     QVERIFY(panel != nullptr);
-    const QStringList shown{panel->Label2->caption(), panel->Label3->caption(),
-                            panel->Label1->caption()};
+    const QStringList shown{panel->skinTypeCaption->caption(), panel->adviceText->caption(),
+                            panel->pointsLine->caption()};
     QVERIFY2(oracle::resultFor(points).isReadIn(shown[0], shown[1], shown[2]),
              qPrintable(QStringLiteral("for %1 points: %2").arg(points).arg(shown.join(" | "))));
 }
 
-void verifyDesignCaptions(Form2* panel)
+void verifyDesignCaptions(ResultPanel* panel)
 {
     QVERIFY(panel != nullptr);
-    QCOMPARE(panel->Label1->caption(), QStringLiteral("Your Point= "));
-    QCOMPARE(panel->Label2->caption(), QStringLiteral("Skin Type is  "));
-    QCOMPARE(panel->Label3->caption(), QStringLiteral("Advice"));
+    QCOMPARE(panel->pointsLine->caption(), QStringLiteral("Your Point= "));
+    QCOMPARE(panel->skinTypeCaption->caption(), QStringLiteral("Skin Type is  "));
+    QCOMPARE(panel->adviceText->caption(), QStringLiteral("Advice"));
 }
 
 // What an assistive tool reads when the result panel announces itself: its points line,
@@ -49,10 +49,10 @@ QStringList heard;
 
 void hearAnnouncement(QAccessibleEvent* event)
 {
-    auto* panel = qobject_cast<Form2*>(event->object());
+    auto* panel = qobject_cast<ResultPanel*>(event->object());
     if (event->type() == QAccessible::ObjectShow && panel != nullptr) {
         QMetaObject::invokeMethod(
-            panel, [panel] { heard << panel->Label1->caption(); }, Qt::QueuedConnection);
+            panel, [panel] { heard << panel->pointsLine->caption(); }, Qt::QueuedConnection);
     }
 }
 
@@ -85,8 +85,8 @@ class EndToEndTest : public ProgramTestCase
 
     void verifyButtonColours(forms::Colour back, forms::Colour frame)
     {
-        QCOMPARE(form1().Label1->backColor(), back);
-        QCOMPARE(form1().Shape1->borderColor(), frame);
+        QCOMPARE(questionnaire().calculateButton->backColor(), back);
+        QCOMPARE(questionnaire().calculateButtonFrame->borderColor(), frame);
     }
 
     // A key as the keyboard sends it: to the window with the focus, an open drop-down's
@@ -100,7 +100,7 @@ class EndToEndTest : public ProgramTestCase
     void countEdits()
     {
         m_edits = 0;
-        for (forms::AnswerList* list : form1().Combo1) {
+        for (forms::AnswerList* list : questionnaire().answerLists) {
             connect(list, &forms::AnswerList::change, this, [this] { ++m_edits; });
         }
     }
@@ -113,8 +113,8 @@ private slots:
         QVERIFY(program().welcomePanel() != nullptr);
         QVERIFY(program().welcomePanel()->isVisible());
         QVERIFY(program().resultPanel() == nullptr);
-        QCOMPARE(QApplication::focusWidget(), form1().Combo1[0]);
-        QCOMPARE(form1().pos(), QPoint(659, 217));
+        QCOMPARE(QApplication::focusWidget(), questionnaire().answerLists[0]);
+        QCOMPARE(questionnaire().pos(), QPoint(659, 217));
     }
 
     void calculatesTheChosenAnswers_data()
@@ -143,7 +143,7 @@ private slots:
             } else {
                 program().chooseByArrowKeys(i, positions[i]);
             }
-            QCOMPARE(form1().Combo1[i]->listIndex(), positions[i]);
+            QCOMPARE(questionnaire().answerLists[i]->listIndex(), positions[i]);
         }
         QCOMPARE(oracle::pointsShown(program().shownAnswers()), points);
         program().calculate();
@@ -157,7 +157,7 @@ private slots:
     {
         // Moving onto the button to press it turns the frame white first.
         QTest::mouseMove(program().window(), QPoint(20, 600));
-        program().press(form1().Label1);
+        program().press(questionnaire().calculateButton);
         verifyButtonColours(kPressedBack, kWhite);
         QTest::mouseRelease(program().window(), Qt::LeftButton, {}, QPoint(20, 600));
 
@@ -176,8 +176,8 @@ private slots:
     void rightAndMiddlePressesShowThePanelOnly()
     {
         QFETCH(Qt::MouseButton, button);
-        program().click(form1().Label1, button);
-        QCOMPARE(form1().Label1->backColor(), kPressedBack);
+        program().click(questionnaire().calculateButton, button);
+        QCOMPARE(questionnaire().calculateButton->backColor(), kPressedBack);
         QVERIFY(program().resultPanel()->isVisible());
         verifyDesignCaptions(program().resultPanel());
     }
@@ -186,7 +186,7 @@ private slots:
     {
         program().calculate();
         program().waitForPanelsToRest();
-        Form2* panel = program().resultPanel();
+        ResultPanel* panel = program().resultPanel();
         QCOMPARE(panel->Top(), 10700_tw);
 
         program().chooseByArrowKeys(0, 3);
@@ -200,16 +200,16 @@ private slots:
     {
         program().calculate();
         program().waitForPanelsToRest();
-        program().click(program().resultPanel()->cmdX);
+        program().click(program().resultPanel()->closeButton);
         QVERIFY(program().resultPanel() == nullptr);
 
         program().chooseByArrowKeys(4, 2);
-        program().press(form1().Label1);
-        Form2* panel = program().resultPanel();
+        program().press(questionnaire().calculateButton);
+        ResultPanel* panel = program().resultPanel();
         QVERIFY(panel->Top() > 10700_tw);
         verifyDesignCaptions(panel);
         QTest::mouseRelease(program().window(), Qt::LeftButton, {},
-                            ProgramDriver::centreOf(form1().Label1));
+                            ProgramDriver::centreOf(questionnaire().calculateButton));
         verifyResultShows(panel, 12);
         program().waitForPanelsToRest();
         QCOMPARE(panel->Top(), 10700_tw);
@@ -218,11 +218,11 @@ private slots:
     void calculationAfterClosingTheWelcomeKeepsItHidden()
     {
         program().waitForPanelsToRest();
-        program().click(program().welcomePanel()->cmdX);
+        program().click(program().welcomePanel()->closeButton);
         QVERIFY(program().welcomePanel() == nullptr);
 
         program().calculate();
-        Welcome* reloaded = program().welcomePanel();
+        WelcomePanel* reloaded = program().welcomePanel();
         QVERIFY(reloaded != nullptr);
         QVERIFY(!reloaded->isVisible());
         program().waitForPanelsToRest();
@@ -243,13 +243,16 @@ private slots:
     {
         // Qt drops a move to where the pointer already is; start from the caption bar.
         QTest::mouseMove(program().window(), QPoint(300, 10));
-        QTest::mouseMove(program().window(), ProgramDriver::centreOf(form1().Label1));
+        QTest::mouseMove(program().window(),
+                         ProgramDriver::centreOf(questionnaire().calculateButton));
         verifyButtonColours(kHoverBack, kWhite);
 
         // Onto a list or another label: the hover colours stay.
-        QTest::mouseMove(program().window(), ProgramDriver::centreOf(form1().Combo1[9]));
+        QTest::mouseMove(program().window(),
+                         ProgramDriver::centreOf(questionnaire().answerLists[9]));
         verifyButtonColours(kHoverBack, kWhite);
-        QTest::mouseMove(program().window(), ProgramDriver::centreOf(form1().question[9]));
+        QTest::mouseMove(program().window(),
+                         ProgramDriver::centreOf(questionnaire().questionLabels[9]));
         verifyButtonColours(kHoverBack, kWhite);
 
         // The bare surface brings the button back to rest.
@@ -257,19 +260,20 @@ private slots:
         verifyButtonColours(kNormalBack, kAccent);
 
         QTest::mouseMove(program().window(), QPoint(20, 600));
-        program().press(form1().Label1);
+        program().press(questionnaire().calculateButton);
         verifyButtonColours(kPressedBack, kWhite);
         QTest::mouseMove(program().window(),
-                         ProgramDriver::centreOf(form1().Label1) + QPoint(3, 0));
+                         ProgramDriver::centreOf(questionnaire().calculateButton) + QPoint(3, 0));
         verifyButtonColours(kHoverBack, kWhite);
         QTest::mouseRelease(program().window(), Qt::LeftButton);
     }
 
     void twoButtonsOnTheBareSurfaceResetWithoutDragging()
     {
-        QTest::mouseMove(program().window(), ProgramDriver::centreOf(form1().Label1));
+        QTest::mouseMove(program().window(),
+                         ProgramDriver::centreOf(questionnaire().calculateButton));
         verifyButtonColours(kHoverBack, kWhite);
-        const QPoint before = form1().pos();
+        const QPoint before = questionnaire().pos();
 
         QWindow* window = program().window();
         const auto send = [window](QPoint at, Qt::MouseButtons held, Qt::MouseButton changed,
@@ -284,7 +288,7 @@ private slots:
         send(moved, both, Qt::NoButton, QEvent::MouseMove);
         QCoreApplication::processEvents();
 
-        QCOMPARE(form1().pos(), before);
+        QCOMPARE(questionnaire().pos(), before);
         verifyButtonColours(kNormalBack, kAccent);
         send(moved, Qt::LeftButton, Qt::RightButton, QEvent::MouseButtonRelease);
         send(moved, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
@@ -305,7 +309,7 @@ private slots:
         QFETCH(QPoint, grip);
         QFETCH(bool, doubleClick);
         QWindow* window = program().window();
-        const QPoint start = form1().pos();
+        const QPoint start = questionnaire().pos();
         const QPoint pressedAt = window->mapToGlobal(grip);
         // The pointer moves on the screen; where that is inside the window changes as it moves.
         const auto moveTo = [window](QPoint global) {
@@ -313,8 +317,8 @@ private slots:
         };
         if (doubleClick) {
             // The first press a little away from the second, as a hand does.
-            QSignalSpy onTitle(form1().title, &forms::Label::doubleClicked);
-            QSignalSpy onSurface(&form1(), &forms::Form::doubleClicked);
+            QSignalSpy onTitle(questionnaire().title, &forms::Label::doubleClicked);
+            QSignalSpy onSurface(&questionnaire(), &forms::Form::doubleClicked);
             window_system::doublePressAndHold(window, grip - QPoint(3, 2), grip);
             QCOMPARE(onTitle.count() + onSurface.count(), 1);
         } else {
@@ -324,15 +328,15 @@ private slots:
         moveTo(pressedAt + QPoint(60, 45));
         QTest::mouseRelease(window, Qt::LeftButton, {},
                             window->mapFromGlobal(pressedAt + QPoint(60, 45)));
-        QCOMPARE(form1().pos(), start + QPoint(60, 45));
+        QCOMPARE(questionnaire().pos(), start + QPoint(60, 45));
         moveTo(pressedAt + QPoint(90, 90));
-        QCOMPARE(form1().pos(), start + QPoint(60, 45));
-        QCOMPARE(form1().Left(), Twips::fromPixels(form1().pos().x()));
+        QCOMPARE(questionnaire().pos(), start + QPoint(60, 45));
+        QCOMPARE(questionnaire().Left(), Twips::fromPixels(questionnaire().pos().x()));
     }
 
     void typingIsErasedAndChoosingIsNot()
     {
-        forms::AnswerList* list = form1().Combo1[0];
+        forms::AnswerList* list = questionnaire().answerLists[0];
         QSignalSpy edits(list, &forms::AnswerList::change);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_End);
@@ -352,7 +356,7 @@ private slots:
 
     void typingInTheMiddleKeepsTheTextAfterTheCaret()
     {
-        forms::AnswerList* list = form1().Combo1[4];
+        forms::AnswerList* list = questionnaire().answerLists[4];
         list->setFocus();
         list->lineEdit()->setCursorPosition(2);
         QTest::keyClick(list, Qt::Key_Z);
@@ -379,7 +383,7 @@ private slots:
         QFETCH(Qt::Key, keyAtOnce);
         QFETCH(int, points);
         program().chooseByArrowKeys(1, 3);
-        forms::AnswerList* list = form1().Combo1[typedInto];
+        forms::AnswerList* list = questionnaire().answerLists[typedInto];
         list->setFocus();
         QTest::keyClick(list, Qt::Key_End);
         // A fast typist: the next key comes before the program has undone the letter.
@@ -398,9 +402,9 @@ private slots:
         // The question labels reach under the left end of their lists, where a press must
         // still open the list's text for the keyboard, not fall to the label.
         for (int i = 0; i < assessment::kQuestionCount; ++i) {
-            forms::AnswerList* list = form1().Combo1[i];
-            form1().Combo1[(i + 1) % assessment::kQuestionCount]->setFocus();
-            QSignalSpy labelPresses(form1().question[i], &forms::Label::mouseDown);
+            forms::AnswerList* list = questionnaire().answerLists[i];
+            questionnaire().answerLists[(i + 1) % assessment::kQuestionCount]->setFocus();
+            QSignalSpy labelPresses(questionnaire().questionLabels[i], &forms::Label::mouseDown);
             ProgramDriver::clickAtOnce(list, QPoint(0, list->height() / 2));
             QCOMPARE(QApplication::focusWidget(), list);
             QCOMPARE(labelPresses.count(), 0);
@@ -422,7 +426,7 @@ private slots:
             buttons = box->buttons().size();
             box->accept();
         });
-        program().click(form1().about);
+        program().click(questionnaire().aboutButton);
         QCOMPARE(title, QStringLiteral("Velorin"));
         QCOMPARE(icon, QMessageBox::Question);
         QCOMPARE(buttons, 1);
@@ -455,13 +459,13 @@ private slots:
 
         pressKey(key, modifiers);
 
-        Form2* panel = program().resultPanel();
+        ResultPanel* panel = program().resultPanel();
         QVERIFY(panel != nullptr && panel->isVisible());
         verifyResultShows(panel, 16);
         QVERIFY(!program().welcomePanel()->isVisible());
         verifyButtonColours(kNormalBack, kAccent);
         QCOMPARE(m_edits, 0);
-        QCOMPARE(QApplication::focusWidget(), form1().Combo1[1]);
+        QCOMPARE(QApplication::focusWidget(), questionnaire().answerLists[1]);
     }
 
     void keysInAnOpenDropDownStayThere_data()
@@ -476,7 +480,7 @@ private slots:
     {
         QFETCH(Qt::Key, key);
         QFETCH(int, chosen);
-        forms::AnswerList* list = form1().Combo1[0];
+        forms::AnswerList* list = questionnaire().answerLists[0];
         program().chooseByArrowKeys(0, 1);
         pressKey(Qt::Key_F4);
         QTRY_VERIFY(list->view()->isVisible());
@@ -536,14 +540,14 @@ private slots:
             QCoreApplication::processEvents();
             pressKey(Qt::Key_Return);
         } else if (how == QLatin1String("action")) {
-            QAccessible::queryAccessibleInterface(form1().Label1)
+            QAccessible::queryAccessibleInterface(questionnaire().calculateButton)
                 ->actionInterface()
                 ->doAction(QAccessibleActionInterface::pressAction());
         } else {
-            program().press(form1().Label1);
+            program().press(questionnaire().calculateButton);
             QCoreApplication::processEvents();
             QTest::mouseRelease(program().window(), Qt::LeftButton, {},
-                                ProgramDriver::centreOf(form1().Label1));
+                                ProgramDriver::centreOf(questionnaire().calculateButton));
         }
 
         QTRY_COMPARE(heard, expected);
@@ -554,7 +558,7 @@ private slots:
     void panelCloseLabelShowsItsTooltip()
     {
         program().waitForPanelsToRest();
-        const forms::Label* close = program().welcomePanel()->cmdX;
+        const forms::Label* close = program().welcomePanel()->closeButton;
         QWindow* panel = program().welcomePanel()->windowHandle();
         QVERIFY(!program().welcomePanel()->isActiveWindow());
         QTest::mouseMove(panel, ProgramDriver::centreOf(close) + QPoint(1, 0));
@@ -572,11 +576,11 @@ private slots:
 
     void closeLabelEndsTheProgramWithEveryPanel()
     {
-        program().press(form1().Label1);
+        program().press(questionnaire().calculateButton);
         QSignalSpy ended(&program().registry(), &forms::FormRegistry::programEnded);
-        program().click(form1().cmdX);
+        program().click(questionnaire().closeButton);
         QCOMPARE(ended.count(), 1);
-        QVERIFY(program().registry().loadedForm<Form1>() == nullptr);
+        QVERIFY(program().registry().loadedForm<QuestionnaireWindow>() == nullptr);
         QVERIFY(program().resultPanel() == nullptr);
         QVERIFY(program().welcomePanel() == nullptr);
     }
@@ -584,7 +588,7 @@ private slots:
     void closingTheWindowAnyOtherWayEndsTheProgram()
     {
         QSignalSpy ended(&program().registry(), &forms::FormRegistry::programEnded);
-        form1().close();
+        questionnaire().close();
         QCOMPARE(ended.count(), 1);
         QVERIFY(program().welcomePanel() == nullptr);
     }

@@ -120,13 +120,15 @@ class Monkey : public QObject
 {
 public:
     Monkey(ProgramDriver& program, quint32 seed)
-        : m_program(program), m_form1(&program.form1()), m_random(seed)
+        : m_program(program), m_questionnaire(&program.questionnaire()), m_random(seed)
     {
         // Connected after the window's own handlers, so these run once the program has
         // answered the press or the click.
-        m_form1->Label1->installEventFilter(this);
-        connect(m_form1->Label1, &forms::Label::mouseDown, this, &Monkey::afterButtonDown);
-        connect(m_form1->Label1, &forms::Label::clicked, this, &Monkey::afterCalculation);
+        m_questionnaire->calculateButton->installEventFilter(this);
+        connect(m_questionnaire->calculateButton, &forms::Label::mouseDown, this,
+                &Monkey::afterButtonDown);
+        connect(m_questionnaire->calculateButton, &forms::Label::clicked, this,
+                &Monkey::afterCalculation);
     }
 
     void step();
@@ -156,7 +158,7 @@ protected:
 
 private:
     forms::FormRegistry& registry() { return m_program.registry(); }
-    QWindow* mainWindow() { return m_form1->windowHandle(); }
+    QWindow* mainWindow() { return m_questionnaire->windowHandle(); }
     Qt::MouseButtons held() const { return window_system::heldButtons(); }
 
     void note(const QString& what)
@@ -180,7 +182,7 @@ private:
 
     void afterButtonDown(int)
     {
-        const Form2* panel = registry().loadedForm<Form2>();
+        const ResultPanel* panel = registry().loadedForm<ResultPanel>();
         if (panel == nullptr || !panel->isVisible()) {
             hookFailed(
                 QStringLiteral("the calculate button went down, the result panel is not shown"));
@@ -190,12 +192,12 @@ private:
     void afterCalculation()
     {
         tallyOne(QStringLiteral("calculations checked"));
-        const Form2* panel = registry().loadedForm<Form2>();
+        const ResultPanel* panel = registry().loadedForm<ResultPanel>();
         if (panel == nullptr) {
             hookFailed(QStringLiteral("no result panel after a calculation"));
             return;
         }
-        if (panel->Timer1->isEnabled()) {
+        if (panel->riseTimer->isEnabled()) {
             tallyOne(QStringLiteral("calculations mid-rise"));
         }
         if (oracle::pointsShown(m_beforeClick) > oracle::kQuestions) {
@@ -203,10 +205,10 @@ private:
         }
         // Compared once the step is over: telling a list the typing guard was still erasing
         // needs the lists to come to rest, which cannot happen inside the click.
-        m_calculation = Calculation{
-            m_beforeClick,
-            {panel->Label2->caption(), panel->Label3->caption(), panel->Label1->caption()}};
-        const Welcome* welcome = registry().loadedForm<Welcome>();
+        m_calculation = Calculation{m_beforeClick,
+                                    {panel->skinTypeCaption->caption(),
+                                     panel->adviceText->caption(), panel->pointsLine->caption()}};
+        const WelcomePanel* welcome = registry().loadedForm<WelcomePanel>();
         if (welcome == nullptr || welcome->isVisible()) {
             hookFailed(QStringLiteral("the welcome panel is still in view after a calculation"));
         }
@@ -231,8 +233,9 @@ private:
     QList<SlideInPanel*> shownPanels()
     {
         QList<SlideInPanel*> panels;
-        for (SlideInPanel* panel : {static_cast<SlideInPanel*>(registry().loadedForm<Welcome>()),
-                                    static_cast<SlideInPanel*>(registry().loadedForm<Form2>())}) {
+        for (SlideInPanel* panel :
+             {static_cast<SlideInPanel*>(registry().loadedForm<WelcomePanel>()),
+              static_cast<SlideInPanel*>(registry().loadedForm<ResultPanel>())}) {
             if (panel != nullptr && panel->isVisible() && panel->windowHandle()->isExposed() &&
                 panel->mask().isEmpty()) {
                 panels << panel;
@@ -331,7 +334,7 @@ private:
     ShownAnswers answersAtRest();
 
     ProgramDriver& m_program;
-    Form1* m_form1;
+    QuestionnaireWindow* m_questionnaire;
     QRandomGenerator m_random;
     QPointer<QWindow> m_grab;
     ShownAnswers m_beforeClick{};
@@ -352,13 +355,13 @@ QPoint Monkey::pointOnSomething(QWindow* window)
     if (top == nullptr || chance(30)) {
         return anywhereIn(window->size());
     }
-    if (top == m_form1) {
-        forms::AnswerList* list = m_form1->Combo1[below(assessment::kQuestionCount)];
+    if (top == m_questionnaire) {
+        forms::AnswerList* list = m_questionnaire->answerLists[below(assessment::kQuestionCount)];
         switch (below(12)) {
         case 0:
         case 1:
         case 2:
-            return somewhereOn(m_form1->Label1);
+            return somewhereOn(m_questionnaire->calculateButton);
         case 3:
         case 4:
         case 5:
@@ -366,20 +369,20 @@ QPoint Monkey::pointOnSomething(QWindow* window)
         case 6:
         case 7:
             // The arrow button at the list's right end.
-            return list->mapTo(m_form1,
+            return list->mapTo(m_questionnaire,
                                QPoint(list->width() - 1 - below(14), below(list->height())));
         case 8:
-            return somewhereOn(m_form1->question[below(assessment::kQuestionCount)]);
+            return somewhereOn(m_questionnaire->questionLabels[below(assessment::kQuestionCount)]);
         case 9:
-            return somewhereOn(m_form1->title);
+            return somewhereOn(m_questionnaire->title);
         default:
-            return bareSurfaceOf(m_form1).value_or(anywhereIn(window->size()));
+            return bareSurfaceOf(m_questionnaire).value_or(anywhereIn(window->size()));
         }
     }
     if (auto* panel = qobject_cast<SlideInPanel*>(top)) {
         switch (below(6)) {
         case 0:
-            return somewhereOn(panel->cmdX);
+            return somewhereOn(panel->closeButton);
         case 1:
         case 2:
             return somewhereOn(pick(panel->findChildren<forms::Label*>()));
@@ -414,9 +417,10 @@ QPoint Monkey::pointOnSomething(QWindow* window)
 bool Monkey::safeToPress(QWindow* window, QPoint at)
 {
     const auto guarded = [this](const QWidget* widget) {
-        return widget != nullptr && (widget == m_form1->cmdX || widget == m_form1->about);
+        return widget != nullptr &&
+               (widget == m_questionnaire->closeButton || widget == m_questionnaire->aboutButton);
     };
-    if (window == mainWindow() && guarded(m_form1->childAt(at))) {
+    if (window == mainWindow() && guarded(m_questionnaire->childAt(at))) {
         return false;
     }
     if (QApplication::activePopupWidget() != nullptr &&
@@ -730,8 +734,9 @@ void Monkey::pressAKey()
 
 void Monkey::tickTimers()
 {
-    for (SlideInPanel* panel : {static_cast<SlideInPanel*>(registry().loadedForm<Form2>()),
-                                static_cast<SlideInPanel*>(registry().loadedForm<Welcome>())}) {
+    for (SlideInPanel* panel :
+         {static_cast<SlideInPanel*>(registry().loadedForm<ResultPanel>()),
+          static_cast<SlideInPanel*>(registry().loadedForm<WelcomePanel>())}) {
         if (panel == nullptr) {
             continue;
         }
@@ -755,9 +760,10 @@ void Monkey::changeScreenSize()
                                   QSize(1366, 768),  QSize(640, 480)};
     const QSize size = sizes[below(static_cast<int>(std::size(sizes)))];
     note(QStringLiteral("screen %1x%2").arg(size.width()).arg(size.height()));
-    for (SlideInPanel* panel : {static_cast<SlideInPanel*>(registry().loadedForm<Form2>()),
-                                static_cast<SlideInPanel*>(registry().loadedForm<Welcome>())}) {
-        if (panel != nullptr && panel->Timer1->isEnabled()) {
+    for (SlideInPanel* panel :
+         {static_cast<SlideInPanel*>(registry().loadedForm<ResultPanel>()),
+          static_cast<SlideInPanel*>(registry().loadedForm<WelcomePanel>())}) {
+        if (panel != nullptr && panel->riseTimer->isEnabled()) {
             tallyOne(QStringLiteral("screen changes mid-rise"));
         }
     }
@@ -774,7 +780,7 @@ void Monkey::changeScreenSize()
 void Monkey::calculate()
 {
     const std::optional<QPoint> at = [this]() -> std::optional<QPoint> {
-        const QPoint on = somewhereOn(m_form1->Label1);
+        const QPoint on = somewhereOn(m_questionnaire->calculateButton);
         return safeToPress(mainWindow(), on) ? std::optional<QPoint>(on) : std::nullopt;
     }();
     if (!at) {
@@ -808,12 +814,12 @@ void Monkey::closePanelByItsLabel()
     }
     letGoOfEverything();
     SlideInPanel* panel = pick(panels);
-    const bool isResult = qobject_cast<Form2*>(panel) != nullptr;
+    const bool isResult = qobject_cast<ResultPanel*>(panel) != nullptr;
     note(QStringLiteral("close %1 by its X").arg(panel->metaObject()->className()));
-    QTest::mouseClick(panel->windowHandle(), Qt::LeftButton, {}, somewhereOn(panel->cmdX));
+    QTest::mouseClick(panel->windowHandle(), Qt::LeftButton, {}, somewhereOn(panel->closeButton));
     m_events += 2;
-    QVERIFY(isResult ? registry().loadedForm<Form2>() == nullptr
-                     : registry().loadedForm<Welcome>() == nullptr);
+    QVERIFY(isResult ? registry().loadedForm<ResultPanel>() == nullptr
+                     : registry().loadedForm<WelcomePanel>() == nullptr);
     tallyOne(QStringLiteral("panels closed by X"));
 }
 
@@ -829,15 +835,15 @@ void Monkey::closePanelByDoubleClick()
     if (!at) {
         return;
     }
-    const bool isResult = qobject_cast<Form2*>(panel) != nullptr;
+    const bool isResult = qobject_cast<ResultPanel*>(panel) != nullptr;
     note(QStringLiteral("close %1 by a double click at %2,%3")
              .arg(panel->metaObject()->className())
              .arg(at->x())
              .arg(at->y()));
     QTest::mouseDClick(panel->windowHandle(), Qt::LeftButton, {}, *at);
     m_events += 4;
-    QVERIFY(isResult ? registry().loadedForm<Form2>() == nullptr
-                     : registry().loadedForm<Welcome>() == nullptr);
+    QVERIFY(isResult ? registry().loadedForm<ResultPanel>() == nullptr
+                     : registry().loadedForm<WelcomePanel>() == nullptr);
     tallyOne(QStringLiteral("panels closed by double click"));
 }
 
@@ -851,8 +857,8 @@ void Monkey::bringTheWindowBack()
     const QPoint target((screen.width() - window->width()) / 2 + grip.x(),
                         (screen.height() - window->height()) / 2 + grip.y());
     note(QStringLiteral("drag the window back from %1,%2")
-             .arg(m_form1->pos().x())
-             .arg(m_form1->pos().y()));
+             .arg(m_questionnaire->pos().x())
+             .arg(m_questionnaire->pos().y()));
     QTest::mousePress(window, Qt::LeftButton, {}, grip);
     QTest::mouseMove(window, grip + QPoint(1, 1));
     sendRaw(window, window->mapFromGlobal(target), Qt::LeftButton, Qt::NoButton, QEvent::MouseMove);
@@ -879,7 +885,7 @@ void Monkey::step()
 {
     giveTheKeyboardBack();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    if (held() == Qt::NoButton && !screen.intersects(m_form1->geometry())) {
+    if (held() == Qt::NoButton && !screen.intersects(m_questionnaire->geometry())) {
         bringTheWindowBack();
         return;
     }
@@ -953,8 +959,8 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
                                                            .arg(track.lastTop.value())
                                                            .arg(panel->Top().value())));
     track.lastTop = panel->Top();
-    if (!panel->Timer1->isEnabled()) {
-        QVERIFY2(!panel->Timer2->isRunning(), name);
+    if (!panel->riseTimer->isEnabled()) {
+        QVERIFY2(!panel->stopTimer->isRunning(), name);
         if (!track.restingTop) {
             track.restingTop = panel->Top();
             tallyOne(QStringLiteral("panels come to rest"));
@@ -1027,12 +1033,12 @@ void Monkey::verifyInvariants()
         return;
     }
     QVERIFY2(!registry().hasEnded(), "the program ended without its X being clicked");
-    QCOMPARE(registry().loadedForm<Form1>(), m_form1);
-    QVERIFY(m_form1->isVisible());
+    QCOMPARE(registry().loadedForm<QuestionnaireWindow>(), m_questionnaire);
+    QVERIFY(m_questionnaire->isVisible());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 
     for (int i = 0; i < oracle::kQuestions; ++i) {
-        const forms::AnswerList* list = m_form1->Combo1[i];
+        const forms::AnswerList* list = m_questionnaire->answerLists[i];
         const auto& answers = oracle::kAnswers[static_cast<std::size_t>(i)];
         QCOMPARE(list->count(), static_cast<int>(answers.size()));
         for (int k = 0; k < list->count(); ++k) {
@@ -1054,23 +1060,23 @@ void Monkey::verifyInvariants()
         if (!top->isVisible()) {
             continue;
         }
-        if (qobject_cast<Form1*>(top) != nullptr) {
+        if (qobject_cast<QuestionnaireWindow*>(top) != nullptr) {
             ++shownForm1;
-            QCOMPARE(top, static_cast<QWidget*>(registry().loadedForm<Form1>()));
-        } else if (qobject_cast<Form2*>(top) != nullptr) {
+            QCOMPARE(top, static_cast<QWidget*>(registry().loadedForm<QuestionnaireWindow>()));
+        } else if (qobject_cast<ResultPanel*>(top) != nullptr) {
             ++shownResults;
-            QCOMPARE(top, static_cast<QWidget*>(registry().loadedForm<Form2>()));
-        } else if (qobject_cast<Welcome*>(top) != nullptr) {
+            QCOMPARE(top, static_cast<QWidget*>(registry().loadedForm<ResultPanel>()));
+        } else if (qobject_cast<WelcomePanel*>(top) != nullptr) {
             ++shownWelcomes;
-            QCOMPARE(top, static_cast<QWidget*>(registry().loadedForm<Welcome>()));
+            QCOMPARE(top, static_cast<QWidget*>(registry().loadedForm<WelcomePanel>()));
         }
     }
     QCOMPARE(shownForm1, 1);
     QVERIFY(shownResults <= 1);
     QVERIFY(shownWelcomes <= 1);
 
-    verifyPanel(registry().loadedForm<Form2>(), m_resultTrack, "the result panel");
-    verifyPanel(registry().loadedForm<Welcome>(), m_welcomeTrack, "the welcome panel");
+    verifyPanel(registry().loadedForm<ResultPanel>(), m_resultTrack, "the result panel");
+    verifyPanel(registry().loadedForm<WelcomePanel>(), m_welcomeTrack, "the welcome panel");
     m_screenAtLastLook = QGuiApplication::primaryScreen()->size();
 }
 
@@ -1078,8 +1084,8 @@ void Monkey::showAboutAndCloseIt()
 {
     letGoOfEverything();
     note(QStringLiteral("about"));
-    const bool shown =
-        ProgramDriver::aboutMessageCameUp([this] { ProgramDriver::click(m_form1->about); });
+    const bool shown = ProgramDriver::aboutMessageCameUp(
+        [this] { ProgramDriver::click(m_questionnaire->aboutButton); });
     m_events += 2;
     QVERIFY2(shown, "the about message did not come up");
     QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -1090,15 +1096,15 @@ void Monkey::endThroughTheCloseLabel()
 {
     letGoOfEverything();
     note(QStringLiteral("X"));
-    const QPointer<Form1> form1 = m_form1;
-    const QPointer<Form2> result = registry().loadedForm<Form2>();
-    const QPointer<Welcome> welcome = registry().loadedForm<Welcome>();
-    ProgramDriver::click(m_form1->cmdX);
+    const QPointer<QuestionnaireWindow> form1 = m_questionnaire;
+    const QPointer<ResultPanel> result = registry().loadedForm<ResultPanel>();
+    const QPointer<WelcomePanel> welcome = registry().loadedForm<WelcomePanel>();
+    ProgramDriver::click(m_questionnaire->closeButton);
     m_events += 2;
     QVERIFY(registry().hasEnded());
-    QVERIFY(registry().loadedForm<Form1>() == nullptr);
-    QVERIFY(registry().loadedForm<Form2>() == nullptr);
-    QVERIFY(registry().loadedForm<Welcome>() == nullptr);
+    QVERIFY(registry().loadedForm<QuestionnaireWindow>() == nullptr);
+    QVERIFY(registry().loadedForm<ResultPanel>() == nullptr);
+    QVERIFY(registry().loadedForm<WelcomePanel>() == nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form1.isNull());
     QVERIFY(result.isNull());

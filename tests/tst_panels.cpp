@@ -7,8 +7,8 @@
 #include "forms_runtime/label.h"
 #include "forms_runtime/timer.h"
 #include "panel_ticks.h"
-#include "panels/form2.h"
-#include "panels/welcome.h"
+#include "panels/result_panel.h"
+#include "panels/welcome_panel.h"
 #include "resources/look.h"
 #include "twips_output.h"
 #include "window_system.h"
@@ -25,12 +25,12 @@ namespace {
 
 SlideInPanel& loadWelcome(forms::FormRegistry& registry)
 {
-    return registry.form<Welcome>();
+    return registry.form<WelcomePanel>();
 }
 
 SlideInPanel& loadResult(forms::FormRegistry& registry)
 {
-    return registry.form<Form2>();
+    return registry.form<ResultPanel>();
 }
 
 void addPanelRows()
@@ -137,12 +137,12 @@ private slots:
         const Twips exactlyAtLimit = 16200_tw - panel.Height() - 300_tw;
 
         panel.setTop(exactlyAtLimit);
-        panel.Timer2->tick();
-        QVERIFY2(panel.Timer1->isEnabled(), "a bottom edge exactly 300 twips up keeps rising");
+        panel.stopTimer->tick();
+        QVERIFY2(panel.riseTimer->isEnabled(), "a bottom edge exactly 300 twips up keeps rising");
 
-        panel.Timer1->tick();
-        panel.Timer2->tick();
-        QVERIFY(!panel.Timer1->isEnabled());
+        panel.riseTimer->tick();
+        panel.stopTimer->tick();
+        QVERIFY(!panel.riseTimer->isEnabled());
         QCOMPARE(panel.Top(), exactlyAtLimit - 50_tw);
     }
 
@@ -159,13 +159,13 @@ private slots:
         ScreenSizeChange change;
         change.resize(QSize(1920, 1080), QMargins(0, 0, 0, taskbar));
         SlideInPanel& panel = load(*m_registry);
-        QVERIFY(panel.Timer1->isRunning());
-        QVERIFY(panel.Timer2->isRunning());
-        QTRY_VERIFY_WITH_TIMEOUT(!panel.Timer1->isEnabled(), 20000);
+        QVERIFY(panel.riseTimer->isRunning());
+        QVERIFY(panel.stopTimer->isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.riseTimer->isEnabled(), 20000);
         QCOMPARE(panel.Top(), Twips(restingTop));
         // Nothing can restart the rise, so nothing keeps waking the program.
-        QVERIFY(!panel.Timer1->isRunning());
-        QVERIFY(!panel.Timer2->isRunning());
+        QVERIFY(!panel.riseTimer->isRunning());
+        QVERIFY(!panel.stopTimer->isRunning());
     }
 
     void taskbarThatComesMovesARestingPanelAboveIt_data()
@@ -201,20 +201,20 @@ private slots:
         QFETCH(PanelLoader, load);
         SlideInPanel& panel = load(*m_registry);
         panel.showModeless();
-        panel.Timer1->tick();
-        panel.Timer1->tick();
+        panel.riseTimer->tick();
+        panel.riseTimer->tick();
         const Twips risingTop = panel.Top();
 
         panel.showModeless();
         QCOMPARE(panel.Top(), risingTop);
-        QVERIFY(panel.Timer1->isEnabled());
+        QVERIFY(panel.riseTimer->isEnabled());
         QCOMPARE(&load(*m_registry), &panel);
     }
 
     void hiddenPanelRisesUnseenToTheSamePlace()
     {
-        forms::hide<Welcome>();
-        Welcome* panel = m_registry->loadedForm<Welcome>();
+        forms::hide<WelcomePanel>();
+        WelcomePanel* panel = m_registry->loadedForm<WelcomePanel>();
         QVERIFY(panel != nullptr);
         QVERIFY(!panel->isVisible());
         QCOMPARE(panel->Top(), 16200_tw);
@@ -225,31 +225,31 @@ private slots:
 
     void captionWriteLoadsTheResultPanelHidden()
     {
-        QVERIFY(m_registry->loadedForm<Form2>() == nullptr);
-        forms::form<Form2>().Label2->setCaption(QStringLiteral("written"));
-        Form2* panel = m_registry->loadedForm<Form2>();
+        QVERIFY(m_registry->loadedForm<ResultPanel>() == nullptr);
+        forms::form<ResultPanel>().skinTypeCaption->setCaption(QStringLiteral("written"));
+        ResultPanel* panel = m_registry->loadedForm<ResultPanel>();
         QVERIFY(panel != nullptr);
         QVERIFY(!panel->isVisible());
         QCOMPARE(panel->Top(), 16200_tw);
-        QVERIFY(panel->Timer1->isRunning());
+        QVERIFY(panel->riseTimer->isRunning());
     }
 
     void unloadThenShowRisesAnewFromTheDesign()
     {
-        forms::show<Form2>();
-        Form2& first = m_registry->form<Form2>();
-        first.Label1->setCaption(QStringLiteral("Your Point is 23"));
+        forms::show<ResultPanel>();
+        ResultPanel& first = m_registry->form<ResultPanel>();
+        first.pointsLine->setCaption(QStringLiteral("Your Point is 23"));
         riseUntilRest(first);
-        first.cmdX->clicked();
-        QVERIFY(m_registry->loadedForm<Form2>() == nullptr);
+        first.closeButton->clicked();
+        QVERIFY(m_registry->loadedForm<ResultPanel>() == nullptr);
 
-        forms::show<Form2>();
-        Form2& second = m_registry->form<Form2>();
+        forms::show<ResultPanel>();
+        ResultPanel& second = m_registry->form<ResultPanel>();
         QCOMPARE(second.Top(), 16200_tw);
-        QVERIFY(second.Timer1->isEnabled());
-        QCOMPARE(second.Label1->caption(), QStringLiteral("Your Point= "));
-        QCOMPARE(second.Label2->caption(), QStringLiteral("Skin Type is  "));
-        QCOMPARE(second.Label3->caption(), QStringLiteral("Advice"));
+        QVERIFY(second.riseTimer->isEnabled());
+        QCOMPARE(second.pointsLine->caption(), QStringLiteral("Your Point= "));
+        QCOMPARE(second.skinTypeCaption->caption(), QStringLiteral("Skin Type is  "));
+        QCOMPARE(second.adviceText->caption(), QStringLiteral("Advice"));
     }
 
     void doubleClickClosesOnlyOnTheFreeSurface_data()
@@ -296,14 +296,14 @@ private slots:
 
     void closeLabelUnloadsOnlyItsPanel()
     {
-        forms::show<Welcome>();
-        forms::show<Form2>();
-        Welcome& welcome = m_registry->form<Welcome>();
+        forms::show<WelcomePanel>();
+        forms::show<ResultPanel>();
+        WelcomePanel& welcome = m_registry->form<WelcomePanel>();
         riseUntilRest(welcome);
         QVERIFY(QTest::qWaitForWindowExposed(&welcome));
         QTest::mouseClick(welcome.windowHandle(), Qt::LeftButton, {}, twipsPoint(2715, 90));
-        QVERIFY(m_registry->loadedForm<Welcome>() == nullptr);
-        QVERIFY(m_registry->loadedForm<Form2>() != nullptr);
+        QVERIFY(m_registry->loadedForm<WelcomePanel>() == nullptr);
+        QVERIFY(m_registry->loadedForm<ResultPanel>() != nullptr);
         QVERIFY(!m_registry->hasEnded());
     }
 };

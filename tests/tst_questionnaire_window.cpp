@@ -17,18 +17,18 @@ class QuestionnaireWindowTest : public ProgramTestCase
     Q_OBJECT
 
     // The widget a press at this point of the window lands on.
-    QWidget* receiverAt(QPoint point) { return form1().childAt(point); }
+    QWidget* receiverAt(QPoint point) { return questionnaire().childAt(point); }
 
 private slots:
     void windowIsCentredAtItsDesignSize()
     {
-        QCOMPARE(form1().size(), QSize(601, 645));
-        QCOMPARE(form1().pos(), QPoint(659, 217));
-        QCOMPARE(form1().Width(), 9015_tw);
-        QCOMPARE(form1().Height(), 9675_tw);
-        QCOMPARE(form1().windowTitle(), QStringLiteral("Form1"));
-        QVERIFY(form1().windowFlags().testFlag(Qt::FramelessWindowHint));
-        QVERIFY(!form1().windowIcon().isNull());
+        QCOMPARE(questionnaire().size(), QSize(601, 645));
+        QCOMPARE(questionnaire().pos(), QPoint(659, 217));
+        QCOMPARE(questionnaire().Width(), 9015_tw);
+        QCOMPARE(questionnaire().Height(), 9675_tw);
+        QCOMPARE(questionnaire().windowTitle(), QStringLiteral("Form1"));
+        QVERIFY(questionnaire().windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(!questionnaire().windowIcon().isNull());
     }
 
     void windowStaysWithinReachOnSmallScreens_data()
@@ -53,18 +53,19 @@ private slots:
         ScreenSizeChange change;
         change.resize(screen, reserved);
         startProgram();
-        QCOMPARE(form1().pos(), expected);
-        QCOMPARE(form1().size(), QSize(601, 645));
+        QCOMPARE(questionnaire().pos(), expected);
+        QCOMPARE(questionnaire().size(), QSize(601, 645));
     }
 
     void questionsAndListsHoldTheQuestionnaire()
     {
         for (int i = 0; i < assessment::kQuestionCount; ++i) {
-            QCOMPARE(form1().question[i]->caption(), toQString(assessment::questionText(i)));
+            QCOMPARE(questionnaire().questionLabels[i]->caption(),
+                     toQString(assessment::questionText(i)));
             // Read aloud without the line breaks that end the caption.
-            QCOMPARE(form1().question[i]->accessibleName(),
+            QCOMPARE(questionnaire().questionLabels[i]->accessibleName(),
                      toQString(assessment::questionText(i)).trimmed());
-            const forms::AnswerList* list = form1().Combo1[i];
+            const forms::AnswerList* list = questionnaire().answerLists[i];
             QCOMPARE(list->count(), 4);
             for (int k = 0; k < 4; ++k) {
                 QCOMPARE(list->itemText(k), toQString(assessment::answerText(i, k)));
@@ -79,16 +80,17 @@ private slots:
     {
         QTest::addColumn<QPoint>("where");
         QTest::addColumn<QString>("receiver");
-        QTest::newRow("close label over the caption bar") << twipsPoint(8595, 90) << "cmdX";
-        QTest::newRow("about label over the caption bar") << twipsPoint(8820, 90) << "about";
+        QTest::newRow("close label over the caption bar") << twipsPoint(8595, 90) << "closeButton";
+        QTest::newRow("about label over the caption bar") << twipsPoint(8820, 90) << "aboutButton";
         QTest::newRow("caption bar beside them") << twipsPoint(8400, 90) << "title";
         QTest::newRow("caption bar below the close label") << twipsPoint(8595, 300) << "title";
-        QTest::newRow("calculate button's frame") << twipsPoint(2170, 9100) << "Label1";
-        QTest::newRow("calculate button's face") << twipsPoint(4500, 9300) << "Label1";
+        QTest::newRow("calculate button's frame") << twipsPoint(2170, 9100) << "calculateButton";
+        QTest::newRow("calculate button's face") << twipsPoint(4500, 9300) << "calculateButton";
         QTest::newRow("question label under a separator line")
-            << twipsPoint(3000, 2160) << "question(1)";
-        QTest::newRow("list over the question it covers") << twipsPoint(6000, 800) << "Combo1(0)";
-        QTest::newRow("separator line on the bare surface") << twipsPoint(150, 1320) << "Form1";
+            << twipsPoint(3000, 2160) << "questionLabel(1)";
+        QTest::newRow("list over the question it covers")
+            << twipsPoint(6000, 800) << "answerList(0)";
+        QTest::newRow("separator line on the bare surface") << twipsPoint(150, 1320) << "window";
     }
 
     void pressesReachTheFrontMostControl()
@@ -96,18 +98,18 @@ private slots:
         QFETCH(QPoint, where);
         QFETCH(QString, receiver);
         QWidget* hit = receiverAt(where);
-        while (hit != nullptr && hit->objectName().isEmpty() && hit != &form1()) {
+        while (hit != nullptr && hit->objectName().isEmpty() && hit != &questionnaire()) {
             hit = hit->parentWidget(); // a list's own text field belongs to the list
         }
-        const QString name =
-            hit == nullptr || hit == &form1() ? QStringLiteral("Form1") : hit->objectName();
+        const QString name = hit == nullptr || hit == &questionnaire() ? QStringLiteral("window")
+                                                                       : hit->objectName();
         QCOMPARE(name, receiver);
     }
 
     void closeAndAboutTakeTheirClicksFromTheCaptionBar()
     {
-        QSignalSpy titleMoves(form1().title, &forms::Label::mouseDown);
-        QSignalSpy closeClicks(form1().cmdX, &forms::Label::clicked);
+        QSignalSpy titleMoves(questionnaire().title, &forms::Label::mouseDown);
+        QSignalSpy closeClicks(questionnaire().closeButton, &forms::Label::clicked);
         QTest::mousePress(program().window(), Qt::RightButton, {}, twipsPoint(8595, 90));
         QTest::mouseRelease(program().window(), Qt::RightButton, {}, twipsPoint(8595, 90));
         QCOMPARE(titleMoves.count(), 0);
@@ -117,25 +119,25 @@ private slots:
 
     void tabVisitsTheListsInOrderAndWraps()
     {
-        QCOMPARE(QApplication::focusWidget(), form1().Combo1[0]);
+        QCOMPARE(QApplication::focusWidget(), questionnaire().answerLists[0]);
         for (int step = 1; step <= assessment::kQuestionCount; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(),
-                     form1().Combo1[step % assessment::kQuestionCount]);
+                     questionnaire().answerLists[step % assessment::kQuestionCount]);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget(), form1().Combo1[9]);
+        QCOMPARE(QApplication::focusWidget(), questionnaire().answerLists[9]);
     }
 
     void labelsNeverTakeTheFocus()
     {
-        for (forms::Label* label : form1().findChildren<forms::Label*>()) {
+        for (forms::Label* label : questionnaire().findChildren<forms::Label*>()) {
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
             QTest::mouseClick(program().window(), Qt::RightButton, {},
                               ProgramDriver::centreOf(label));
             // The window's own focus child: the offscreen platform activates every
             // window it shows, panels included, which a real X server does not.
-            QCOMPARE(form1().focusWidget(), form1().Combo1[0]);
+            QCOMPARE(questionnaire().focusWidget(), questionnaire().answerLists[0]);
         }
     }
 
@@ -168,7 +170,7 @@ private slots:
     void questionFitsItsLabel()
     {
         QFETCH(int, question);
-        const forms::Label* label = form1().question[question];
+        const forms::Label* label = questionnaire().questionLabels[question];
         const QString text = toQString(assessment::questionText(question)).trimmed();
         const QFontMetrics metrics(forms::toQFont({"Arial", 12, forms::kBold, 178}));
         const QRect needed = metrics.boundingRect(label->rect(), Qt::TextWordWrap, text);
@@ -179,7 +181,7 @@ private slots:
     // its end is cut: the field shows where it starts, where the reader begins.
     void longestAnswerShowsItsStart()
     {
-        const QLineEdit* field = form1().Combo1[8]->lineEdit();
+        const QLineEdit* field = questionnaire().answerLists[8]->lineEdit();
         QCOMPARE(field->text(), QStringLiteral("Painfully with blisters and peeling"));
         const QFontMetrics metrics(forms::toQFont({"Tahoma", 8.25f, forms::kRegular, 178}));
         QVERIFY(metrics.horizontalAdvance(field->text()) >= field->width());

@@ -28,13 +28,14 @@ namespace {
 SlideInPanel* welcomePanel(ProgramDriver& program)
 {
     forms::unload(*program.welcomePanel());
-    forms::show<Welcome>();
+    forms::show<WelcomePanel>();
     return program.welcomePanel();
 }
 
 SlideInPanel* resultPanel(ProgramDriver& program)
 {
-    window_system::sendMouse(program.window(), ProgramDriver::centreOf(program.form1().Label1),
+    window_system::sendMouse(program.window(),
+                             ProgramDriver::centreOf(program.questionnaire().calculateButton),
                              Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
     window_system::sendMouse(program.window(), QPoint(20, 600), Qt::NoButton, Qt::LeftButton,
                              QEvent::MouseButtonRelease);
@@ -72,13 +73,13 @@ void verifyRestsJustAboveTheBottom(const SlideInPanel& panel)
                             .arg(bottomGap.value())));
     QVERIFY2(bottomGap - SlideInPanel::kRiseStep <= SlideInPanel::kRestAboveBottom,
              qPrintable(QStringLiteral("rose %1 twips too far").arg((bottomGap - 300_tw).value())));
-    QVERIFY(!panel.Timer1->isEnabled());
+    QVERIFY(!panel.riseTimer->isEnabled());
 }
 
-void verifyListsHoldTheirEntries(Form1& form)
+void verifyListsHoldTheirEntries(QuestionnaireWindow& form)
 {
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
-        const forms::AnswerList* list = form.Combo1[i];
+        const forms::AnswerList* list = form.answerLists[i];
         QCOMPARE(list->count(), assessment::kAnswersPerQuestion);
         for (int k = 0; k < assessment::kAnswersPerQuestion; ++k) {
             QCOMPARE(list->itemText(k), toQString(assessment::answerText(i, k)));
@@ -162,7 +163,7 @@ private slots:
         } else {
             tickPanel(*panel, pairsBefore);
         }
-        const bool rising = panel->Timer1->isEnabled();
+        const bool rising = panel->riseTimer->isEnabled();
         const QPointF before = placeOf(*panel);
 
         ScreenSizeChange change;
@@ -171,7 +172,7 @@ private slots:
         QCOMPARE(placeOf(*panel), !placedAgain ? before
                                   : rising     ? belowTheNewScreen
                                                : restingPlace);
-        QCOMPARE(panel->Timer1->isEnabled(), rising);
+        QCOMPARE(panel->riseTimer->isEnabled(), rising);
         riseUntilRest(*panel);
         QCOMPARE(placeOf(*panel), restingPlace);
         QCOMPARE(panel->pos(), (restingPlace / 15.0).toPoint());
@@ -180,7 +181,7 @@ private slots:
         change.resize(QSize(3840, 2160));
         tickPanel(*panel, 3);
         QCOMPARE(placeOf(*panel), restingPlace);
-        QVERIFY(!panel->Timer1->isRunning());
+        QVERIFY(!panel->riseTimer->isRunning());
     }
 
     void risingPanelRestsAboveTheNewBottomEdge_data()
@@ -208,7 +209,7 @@ private slots:
         QFETCH(QSize, screen);
         SlideInPanel* panel = pick(program());
         tickPanel(*panel, pairsBefore);
-        QVERIFY(panel->Timer1->isEnabled());
+        QVERIFY(panel->riseTimer->isEnabled());
         const Twips topBefore = panel->Top();
 
         const QPointF before = placeOf(*panel);
@@ -237,7 +238,7 @@ private slots:
         QPointer<SlideInPanel> panel = pick(program());
         ScreenSizeChange change;
         change.resize(QSize(1024, 768));
-        QTRY_VERIFY_WITH_TIMEOUT(!panel->Timer1->isEnabled(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->riseTimer->isEnabled(), 30000);
         const Twips bottomGap = gapAboveBottom(*panel);
         QVERIFY2(bottomGap > 300_tw, qPrintable(QString::number(bottomGap.value())));
         const Twips restingTop = panel->Top();
@@ -257,7 +258,7 @@ private slots:
         int next = 0;
         for (;;) {
             tickPanel(*panel, 7);
-            if (!panel->Timer1->isEnabled()) {
+            if (!panel->riseTimer->isEnabled()) {
                 break;
             }
             const QPointF before = placeOf(*panel);
@@ -290,27 +291,27 @@ private slots:
         QFETCH(bool, byDoubleClick);
         QFETCH(QPoint, freeSurface);
         QPointer<SlideInPanel> panel = pick(program());
-        const bool isResult = qobject_cast<Form2*>(panel.data()) != nullptr;
+        const bool isResult = qobject_cast<ResultPanel*>(panel.data()) != nullptr;
         QVERIFY(QTest::qWaitForWindowExposed(panel.data()));
         tickPanel(*panel, 20);
         // Half a pair: the step has come, the check has not.
-        panel->Timer1->tick();
-        QVERIFY(panel->Timer1->isEnabled());
+        panel->riseTimer->tick();
+        QVERIFY(panel->riseTimer->isEnabled());
         QVERIFY(panel->Top() < 16200_tw);
 
         if (byDoubleClick) {
             QTest::mouseDClick(panel->windowHandle(), Qt::LeftButton, {}, freeSurface);
         } else {
-            ProgramDriver::click(panel->cmdX);
+            ProgramDriver::click(panel->closeButton);
         }
         QVERIFY(isResult ? program().resultPanel() == nullptr
                          : program().welcomePanel() == nullptr);
         if (panel) {
             QVERIFY(!panel->isVisible());
-            QVERIFY(!panel->Timer1->isRunning());
-            QVERIFY(!panel->Timer2->isRunning());
+            QVERIFY(!panel->riseTimer->isRunning());
+            QVERIFY(!panel->stopTimer->isRunning());
             // The other half of the pair, already under way when the panel went.
-            emit panel->Timer2->timer();
+            emit panel->stopTimer->timer();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(panel.isNull());
@@ -321,14 +322,14 @@ private slots:
 
         // A calculation brings the result panel back in view, and the welcome panel back
         // unseen; either way built afresh and rising from below the screen.
-        ProgramDriver::clickAtOnce(form1().Label1);
+        ProgramDriver::clickAtOnce(questionnaire().calculateButton);
         SlideInPanel* again = isResult ? static_cast<SlideInPanel*>(program().resultPanel())
                                        : static_cast<SlideInPanel*>(program().welcomePanel());
         QVERIFY(again != nullptr);
         QCOMPARE(again->isVisible(), isResult);
         QCOMPARE(again->Top(), 16200_tw);
         QCOMPARE(again->Left(), 25805_tw);
-        QVERIFY(again->Timer1->isEnabled());
+        QVERIFY(again->riseTimer->isEnabled());
         QCOMPARE(riseUntilRest(*again), isResult ? 110 : 57);
         QCOMPARE(again->Top(), isResult ? 10700_tw : 13350_tw);
     }
@@ -341,20 +342,20 @@ private slots:
         QPointer<SlideInPanel> panel = pick(program());
         QVERIFY(QTest::qWaitForWindowExposed(panel.data()));
         // Risen far enough for its close label to show.
-        QTRY_VERIFY(panel->rect().contains(panel->cmdX->geometry()));
-        if (!panel->Timer1->isEnabled()) {
+        QTRY_VERIFY(panel->rect().contains(panel->closeButton->geometry()));
+        if (!panel->riseTimer->isEnabled()) {
             QSKIP("the machine was too slow to catch the panel rising");
         }
-        ProgramDriver::click(panel->cmdX);
+        ProgramDriver::click(panel->closeButton);
         QTRY_VERIFY(panel.isNull());
         QTest::qWait(50);
         QVERIFY(!program().registry().hasEnded());
-        QVERIFY(form1().isVisible());
+        QVERIFY(questionnaire().isVisible());
     }
 
     void longestPasteIsErasedWithoutHangingTheProgram()
     {
-        forms::AnswerList* list = form1().Combo1[0];
+        forms::AnswerList* list = questionnaire().answerLists[0];
         const int longest = list->lineEdit()->maxLength();
         QVERIFY(longest > 0);
         qsizetype pasted = -1;
@@ -375,7 +376,7 @@ private slots:
         program().calculate();
         QVERIFY(program().resultPanel() != nullptr);
         QVERIFY(program().resultPanel()->isVisible());
-        QCOMPARE(program().resultPanel()->Label1->caption(),
+        QCOMPARE(program().resultPanel()->pointsLine->caption(),
                  toQString(assessment::ScoreAnswers(std::array<assessment::AnswerPosition, 10>{
                                                         -1, -1, -1, -1, -1, 2, -1, -1, -1, -1})
                                .PointsLine));
@@ -400,7 +401,7 @@ private slots:
         QCOMPARE(list->currentText(), stays);
 
         QCOMPARE(list->listIndex(), -1);
-        verifyListsHoldTheirEntries(form1());
+        verifyListsHoldTheirEntries(questionnaire());
         QVERIFY(!program().registry().hasEnded());
         program().chooseByArrowKeys(0, 2);
         QCOMPARE(list->currentText(), toQString(assessment::answerText(0, 2)));
@@ -421,21 +422,21 @@ private slots:
         program().chooseByArrowKeys(3, 1);
         program().chooseByArrowKeys(7, 3);
         SlideInPanel* panel = resultPanel(program());
-        auto* result = qobject_cast<Form2*>(panel);
+        auto* result = qobject_cast<ResultPanel*>(panel);
         QVERIFY(result != nullptr);
         tickPanel(*panel, pairsBefore);
-        QVERIFY(panel->Timer1->isEnabled());
+        QVERIFY(panel->riseTimer->isEnabled());
         const Twips top = panel->Top();
 
-        ProgramDriver::clickAtOnce(form1().Label1);
+        ProgramDriver::clickAtOnce(questionnaire().calculateButton);
         QCOMPARE(program().resultPanel(), result);
         QCOMPARE(panel->Top(), top);
-        QVERIFY(panel->Timer1->isEnabled());
+        QVERIFY(panel->riseTimer->isEnabled());
         const assessment::AssessmentResult expected = assessment::ScoreAnswers(
             std::array<assessment::AnswerPosition, 10>{-1, -1, -1, 1, -1, -1, -1, 3, -1, -1});
-        QCOMPARE(result->Label2->caption(), toQString(expected.SkinTypeCaption));
-        QCOMPARE(result->Label3->caption(), toQString(expected.AdviceText));
-        QCOMPARE(result->Label1->caption(), toQString(expected.PointsLine));
+        QCOMPARE(result->skinTypeCaption->caption(), toQString(expected.SkinTypeCaption));
+        QCOMPARE(result->adviceText->caption(), toQString(expected.AdviceText));
+        QCOMPARE(result->pointsLine->caption(), toQString(expected.PointsLine));
 
         riseUntilRest(*panel);
         QCOMPARE(panel->Top(), 10700_tw);
@@ -445,7 +446,7 @@ private slots:
     void calculatingMidRiseOnItsOwnTimers()
     {
         program().calculate();
-        Form2* panel = program().resultPanel();
+        ResultPanel* panel = program().resultPanel();
         QTRY_VERIFY(panel->Top() < 14000_tw);
         program().calculate();
         program().calculate();
@@ -472,17 +473,17 @@ private slots:
         // with no 1 ms check between them.
         QFETCH(PanelPicker, pick);
         SlideInPanel* panel = pick(program());
-        const Twips restingTop = qobject_cast<Form2*>(panel) != nullptr ? 10700_tw : 13350_tw;
+        const Twips restingTop = qobject_cast<ResultPanel*>(panel) != nullptr ? 10700_tw : 13350_tw;
         while (panel->Top() > restingTop + SlideInPanel::kRiseStep) {
             tickPanel(*panel, 1);
         }
-        QVERIFY(panel->Timer1->isEnabled());
+        QVERIFY(panel->riseTimer->isEnabled());
 
-        panel->Timer2->tick();
-        panel->Timer1->tick();
-        panel->Timer1->tick();
-        panel->Timer2->tick();
-        QVERIFY(!panel->Timer1->isEnabled());
+        panel->stopTimer->tick();
+        panel->riseTimer->tick();
+        panel->riseTimer->tick();
+        panel->stopTimer->tick();
+        QVERIFY(!panel->riseTimer->isEnabled());
         QCOMPARE(panel->Top(), restingTop);
     }
 };

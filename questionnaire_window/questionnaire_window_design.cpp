@@ -8,7 +8,7 @@
 #include "forms_runtime/label.h"
 #include "forms_runtime/line.h"
 #include "forms_runtime/shape.h"
-#include "questionnaire_window/form1.h"
+#include "questionnaire_window/questionnaire_window.h"
 #include "resources/look.h"
 
 #include <array>
@@ -67,7 +67,7 @@ std::array<Design, assessment::kQuestionCount> perQuestion(MakeRow makeRow)
 
 ListDesign answerList(int i, const QuestionRow& row)
 {
-    return {.name = "Combo1",
+    return {.name = "answerList",
             .index = i,
             .left = row.listLeft,
             .top = row.listTop,
@@ -83,7 +83,7 @@ ListDesign answerList(int i, const QuestionRow& row)
 
 LabelDesign questionLabel(int i, const QuestionRow& row)
 {
-    return {.name = "question",
+    return {.name = "questionLabel",
             .index = i,
             .caption = assessment::questionText(i),
             .left = row.left,
@@ -98,7 +98,7 @@ LabelDesign questionLabel(int i, const QuestionRow& row)
 
 LineDesign separatorLine(int i, const QuestionRow& row)
 {
-    return {.name = "Line1",
+    return {.name = "separatorLine",
             .index = i,
             .x1 = kLineLeft,
             .y1 = row.lineY,
@@ -111,7 +111,7 @@ LineDesign separatorLine(int i, const QuestionRow& row)
 } // namespace
 
 // Where a question reaches down to its separator line, the question lies over it.
-Form1::Form1()
+QuestionnaireWindow::QuestionnaireWindow()
     : Form({.caption = "Form1",
             .width = 9015_tw,
             .height = 9675_tw,
@@ -119,22 +119,22 @@ Form1::Form1()
             .kind = WindowKind::Main,
             .startUpPosition = StartUpPosition::CenterScreen,
             .iconFolder = ":/icons/window"}),
-      Combo1(add<AnswerList>(perQuestion<ListDesign>(answerList))),
-      about(add<Label>({.name = "about",
-                        .caption = "?",
-                        .left = 8760_tw,
-                        .top = 0_tw,
-                        .width = 120_tw,
-                        .height = 240_tw,
-                        .backColor = kAccent,
-                        .foreColor = kWhite,
-                        .font = velorin::kCaptionBarFont,
-                        .alignment = Alignment::Centre,
-                        .tabIndex = 23,
-                        .toolTip = "About"})),
-      question(add<Label>(perQuestion<LabelDesign>(questionLabel))),
-      Line1(add<Line>(perQuestion<LineDesign>(separatorLine))),
-      cmdX(add<Label>(velorin::closeLabel(8520_tw, 11))),
+      answerLists(add<AnswerList>(perQuestion<ListDesign>(answerList))),
+      aboutButton(add<Label>({.name = "aboutButton",
+                              .caption = "?",
+                              .left = 8760_tw,
+                              .top = 0_tw,
+                              .width = 120_tw,
+                              .height = 240_tw,
+                              .backColor = kAccent,
+                              .foreColor = kWhite,
+                              .font = velorin::kCaptionBarFont,
+                              .alignment = Alignment::Centre,
+                              .tabIndex = 23,
+                              .toolTip = "About"})),
+      questionLabels(add<Label>(perQuestion<LabelDesign>(questionLabel))),
+      separatorLines(add<Line>(perQuestion<LineDesign>(separatorLine))),
+      closeButton(add<Label>(velorin::closeLabel(8520_tw, 11))),
       title(add<Label>({.name = "title",
                         .caption = "Velorin",
                         .left = 0_tw,
@@ -146,28 +146,28 @@ Form1::Form1()
                         .font = kTitleFont,
                         .alignment = Alignment::Centre,
                         .tabIndex = 7})),
-      Shape1(add<Shape>({.name = "Shape1",
-                         .left = 2167_tw,
-                         .top = 9090_tw,
-                         .width = 4680_tw,
-                         .height = 405_tw,
-                         .borderColor = kAccent,
-                         .borderPixels = 2})),
-      Label1(add<Label>({.name = "Label1",
-                         .caption = "Calculate Your Skin Type",
-                         .left = 2167_tw,
-                         .top = 9090_tw,
-                         .width = 4680_tw,
-                         .height = 420_tw,
-                         .backColor = kBlack,
-                         .foreColor = kWhite,
-                         .font = kButtonFont,
-                         .alignment = Alignment::Centre,
-                         .tabIndex = 10}))
+      calculateButtonFrame(add<Shape>({.name = "calculateButtonFrame",
+                                       .left = 2167_tw,
+                                       .top = 9090_tw,
+                                       .width = 4680_tw,
+                                       .height = 405_tw,
+                                       .borderColor = kAccent,
+                                       .borderPixels = 2})),
+      calculateButton(add<Label>({.name = "calculateButton",
+                                  .caption = "Calculate Your Skin Type",
+                                  .left = 2167_tw,
+                                  .top = 9090_tw,
+                                  .width = 4680_tw,
+                                  .height = 420_tw,
+                                  .backColor = kBlack,
+                                  .foreColor = kWhite,
+                                  .font = kButtonFont,
+                                  .alignment = Alignment::Centre,
+                                  .tabIndex = 10}))
 {
     // Each question names its list to assistive tools, and the caption bar the window.
-    for (std::size_t i = 0; i < question.size(); ++i) {
-        question[i]->setBuddy(Combo1[i]);
+    for (std::size_t i = 0; i < questionLabels.size(); ++i) {
+        questionLabels[i]->setBuddy(answerLists[i]);
     }
     nameAfter(title);
     connectHandlers();

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "panels/welcome.h"
+#include "panels/welcome_panel.h"
 
 #include "forms_runtime/label.h"
 #include "resources/look.h"
@@ -10,10 +10,10 @@
 using namespace forms;
 using namespace forms::twips_literals;
 
-Welcome::Welcome()
+WelcomePanel::WelcomePanel()
     : SlideInPanel(2505_tw, "Welcome", 2),
-      Label1(add<Label>(
-          {.name = "Label1",
+      introduction(add<Label>(
+          {.name = "introduction",
            .caption =
                "By answering the questions below you can find out what type of skin you have",
            .left = 120_tw,

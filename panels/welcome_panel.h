@@ -7,12 +7,12 @@
 #include "panels/slide_in_panel.h"
 
 // The welcome panel: one sentence of introduction, rising at start.
-class Welcome : public SlideInPanel
+class WelcomePanel : public SlideInPanel
 {
     Q_OBJECT
 
 public:
-    Welcome();
+    WelcomePanel();
 
-    forms::Label* const Label1;
+    forms::Label* const introduction;
 };

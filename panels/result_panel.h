@@ -11,16 +11,16 @@ class Shape;
 } // namespace forms
 
 // The result panel: the points, the skin type and the advice of the last calculation.
-class Form2 : public SlideInPanel
+class ResultPanel : public SlideInPanel
 {
     Q_OBJECT
 
 public:
-    Form2();
+    ResultPanel();
 
     // Beneath the caption bar, front to back.
-    forms::Shape* const Shape1;
-    forms::Label* const Label3; // the advice
-    forms::Label* const Label2; // the skin type
-    forms::Label* const Label1; // the points line
+    forms::Shape* const frame;
+    forms::Label* const adviceText;
+    forms::Label* const skinTypeCaption;
+    forms::Label* const pointsLine;
 };

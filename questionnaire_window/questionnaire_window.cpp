@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "questionnaire_window/form1.h"
+#include "questionnaire_window/questionnaire_window.h"
 
 #include "assessment/scoring.h"
 #include "forms_runtime/answer_list.h"
@@ -15,8 +15,8 @@
 #include "forms_runtime/shape.h"
 #include "forms_runtime/text.h"
 #include "forms_runtime/window_drag.h"
-#include "panels/form2.h"
-#include "panels/welcome.h"
+#include "panels/result_panel.h"
+#include "panels/welcome_panel.h"
 #include "resources/look.h"
 
 using forms::toQString;
@@ -28,34 +28,38 @@ using velorin::colours::kAccent;
 using velorin::colours::kBlack;
 using velorin::colours::kWhite;
 
-void Form1::connectHandlers()
+void QuestionnaireWindow::connectHandlers()
 {
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
-        connect(Combo1[i], &forms::AnswerList::change, this, [this, i] { Combo1_Change(i); });
+        connect(answerLists[i], &forms::AnswerList::change, this,
+                [this, i] { onAnswerTextEdited(i); });
     }
-    connect(this, &Form::mouseMove, this, &Form1::Form_MouseMove);
-    connect(this, &Form::keyDown, this, &Form1::Form_KeyDown);
-    connect(title, &forms::Label::mouseMove, this, &Form1::title_MouseMove);
-    connect(Label1, &forms::Label::mouseMove, this, &Form1::Label1_MouseMove);
-    connect(Label1, &forms::Label::mouseDown, this, &Form1::Label1_MouseDown);
-    connect(Label1, &forms::Label::clicked, this, &Form1::Label1_Click);
-    connect(about, &forms::Label::clicked, this, &Form1::about_Click);
-    connect(cmdX, &forms::Label::clicked, this, &Form1::cmdX_Click);
+    connect(this, &Form::mouseMove, this, &QuestionnaireWindow::onMouseMovedOverWindow);
+    connect(this, &Form::keyDown, this, &QuestionnaireWindow::onKeyPressed);
+    connect(title, &forms::Label::mouseMove, this, &QuestionnaireWindow::onMouseMovedOverTitle);
+    connect(calculateButton, &forms::Label::mouseMove, this,
+            &QuestionnaireWindow::onMouseMovedOverCalculateButton);
+    connect(calculateButton, &forms::Label::mouseDown, this,
+            &QuestionnaireWindow::onCalculateButtonPressed);
+    connect(calculateButton, &forms::Label::clicked, this,
+            &QuestionnaireWindow::onCalculateClicked);
+    connect(aboutButton, &forms::Label::clicked, this, &QuestionnaireWindow::onAboutClicked);
+    connect(closeButton, &forms::Label::clicked, this, &QuestionnaireWindow::onCloseClicked);
 }
 
-QString Form1::aboutText()
+QString QuestionnaireWindow::aboutText()
 {
     return QStringLiteral("Velorin v.1.0\r\n"
                           "Programming by : Halvessen \r\n"
                           "you can contact me via <halvessen@example.org> ");
 }
 
-void Form1::load()
+void QuestionnaireWindow::load()
 {
-    forms::show<Welcome>();
+    forms::show<WelcomePanel>();
 }
 
-void Form1::Form_MouseMove(int buttons)
+void QuestionnaireWindow::onMouseMovedOverWindow(int buttons)
 {
     forms::ignoringFailure([&] {
         if (buttons == forms::kLeftButtonAlone) {
@@ -65,7 +69,7 @@ void Form1::Form_MouseMove(int buttons)
     forms::ignoringFailure([&] { setButtonNormal(); });
 }
 
-void Form1::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+void QuestionnaireWindow::onKeyPressed(int key, Qt::KeyboardModifiers modifiers)
 {
     // Enter on the keypad carries the keypad modifier; it is the same key to the user.
     modifiers &= ~Qt::KeypadModifier;
@@ -79,86 +83,90 @@ void Form1::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
             closeFrontPanel();
             break;
         case Qt::Key_F1:
-            about_Click();
+            onAboutClicked();
             break;
         default:
             break;
         }
     } else if (modifiers == Qt::ControlModifier && key == Qt::Key_Q) {
-        cmdX_Click();
+        onCloseClicked();
     }
 }
 
-void Form1::title_MouseMove(int buttons)
+void QuestionnaireWindow::onMouseMovedOverTitle(int buttons)
 {
     if (buttons == forms::kLeftButtonAlone) {
         forms::dragWindow(*this);
     }
 }
 
-void Form1::Label1_MouseMove(int)
+void QuestionnaireWindow::onMouseMovedOverCalculateButton(int)
 {
     setButtonHover();
 }
 
-void Form1::Label1_MouseDown(int)
+void QuestionnaireWindow::onCalculateButtonPressed(int)
 {
-    Label1->setBackColor(kPressedColour);
-    forms::show<Form2>();
+    calculateButton->setBackColor(kPressedColour);
+    forms::show<ResultPanel>();
 }
 
-void Form1::Label1_Click()
+void QuestionnaireWindow::onCalculateClicked()
 {
     using forms::ignoringFailure;
-    ignoringFailure([] { forms::hide<Welcome>(); });
+    ignoringFailure([] { forms::hide<WelcomePanel>(); });
 
     // Read afresh on every click; a list that cannot be read repeats the last value read.
     std::array<assessment::AnswerPosition, assessment::kQuestionCount> positions{};
     assessment::AnswerPosition position = 0;
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
-        ignoringFailure(
-            [&] { position = static_cast<assessment::AnswerPosition>(Combo1[i]->listIndex()); });
+        ignoringFailure([&] {
+            position = static_cast<assessment::AnswerPosition>(answerLists[i]->listIndex());
+        });
         positions[i] = position;
     }
     const assessment::AssessmentResult result = assessment::ScoreAnswers(positions);
 
+    ignoringFailure([&] {
+        forms::form<ResultPanel>().skinTypeCaption->setCaption(toQString(result.SkinTypeCaption));
+    });
     ignoringFailure(
-        [&] { forms::form<Form2>().Label2->setCaption(toQString(result.SkinTypeCaption)); });
-    ignoringFailure([&] { forms::form<Form2>().Label3->setCaption(toQString(result.AdviceText)); });
-    ignoringFailure([&] { forms::form<Form2>().Label1->setCaption(toQString(result.PointsLine)); });
+        [&] { forms::form<ResultPanel>().adviceText->setCaption(toQString(result.AdviceText)); });
+    ignoringFailure(
+        [&] { forms::form<ResultPanel>().pointsLine->setCaption(toQString(result.PointsLine)); });
 }
 
-void Form1::Combo1_Change(int index)
+void QuestionnaireWindow::onAnswerTextEdited(int index)
 {
     // Typing guard: the Backspace is handled after this returns, and its own edit comes
     // back here, so the text before the caret is erased one character at a time. It goes to
     // the list typed into: by then the focus may be in the next list, whose answer must stay.
-    forms::queueKeystroke(*Combo1[index], Qt::Key_Backspace);
+    forms::queueKeystroke(*answerLists[index], Qt::Key_Backspace);
 }
 
-void Form1::about_Click()
+void QuestionnaireWindow::onAboutClicked()
 {
     forms::showQuestionMessage(aboutText(), QStringLiteral("Velorin"));
 }
 
-void Form1::cmdX_Click()
+void QuestionnaireWindow::onCloseClicked()
 {
     forms::end();
 }
 
-void Form1::calculateFromKeyboard()
+void QuestionnaireWindow::calculateFromKeyboard()
 {
     // What a click on the calculate button does, its colours aside. The result is written
     // before the panel shows, so the panel is announced with its texts.
-    Label1_Click();
-    forms::show<Form2>();
+    onCalculateClicked();
+    forms::show<ResultPanel>();
 }
 
-void Form1::closeFrontPanel()
+void QuestionnaireWindow::closeFrontPanel()
 {
     // The result panel stands in front of the welcome panel; a hidden panel is left alone.
-    for (SlideInPanel* panel : {static_cast<SlideInPanel*>(forms::loadedForm<Form2>()),
-                                static_cast<SlideInPanel*>(forms::loadedForm<Welcome>())}) {
+    for (SlideInPanel* panel : {static_cast<SlideInPanel*>(forms::loadedForm<ResultPanel>()),
+                                static_cast<SlideInPanel*>(forms::loadedForm<WelcomePanel>())}) {
         if (panel != nullptr && panel->isVisible()) {
             forms::unload(*panel);
             return;
@@ -166,14 +174,14 @@ void Form1::closeFrontPanel()
     }
 }
 
-void Form1::setButtonNormal()
+void QuestionnaireWindow::setButtonNormal()
 {
-    Label1->setBackColor(kBlack);
-    Shape1->setBorderColor(kAccent);
+    calculateButton->setBackColor(kBlack);
+    calculateButtonFrame->setBorderColor(kAccent);
 }
 
-void Form1::setButtonHover()
+void QuestionnaireWindow::setButtonHover()
 {
-    Label1->setBackColor(kAccent);
-    Shape1->setBorderColor(kWhite);
+    calculateButton->setBackColor(kAccent);
+    calculateButtonFrame->setBorderColor(kWhite);
 }
