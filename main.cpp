@@ -5,9 +5,13 @@
 #include "command_line.h"
 #include "forms_runtime/font_configuration_loader.h"
 #include "forms_runtime/form_registry.h"
-#include "forms_runtime/single_instance.h"
 #include "questionnaire_window/questionnaire_window.h"
 #include "resources/look.h"
+#if VELORIN_WITH_X11
+#include "x11_integration/activation.h"
+#include "x11_integration/single_instance.h"
+#include "x11_window_system.h"
+#endif
 
 #include <QApplication>
 #include <cstdlib>
@@ -44,11 +48,17 @@ int main(int argc, char* argv[])
     // Panels come and go; only the questionnaire window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    forms::FormRegistry forms;
-    const forms::SingleInstance instance(forms);
+#if VELORIN_WITH_X11
+    const x11::SingleInstance instance;
     if (instance.handedOver()) {
         return EXIT_SUCCESS;
     }
+    // A later start brings the window to the user, from the taskbar or another workspace.
+    QObject::connect(&instance, &x11::SingleInstance::laterStart,
+                     [] { x11::bringToUser(forms::form<QuestionnaireWindow>()); });
+    forms::WindowSystem::install(std::make_unique<X11WindowSystem>());
+#endif
+    forms::FormRegistry forms;
     // Only a program that opens its windows needs the fonts.
     fontConfiguration.wait();
     velorin::setUpLook();

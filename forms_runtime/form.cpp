@@ -5,17 +5,16 @@
 #include "forms_runtime/form.h"
 
 #include "forms_runtime/answer_list.h"
-#include "forms_runtime/closed_elsewhere.h"
 #include "forms_runtime/label.h"
 #include "forms_runtime/line.h"
 #include "forms_runtime/mouse_buttons.h"
 #include "forms_runtime/notification_announcer.h"
-#include "forms_runtime/off_taskbar.h"
 #include "forms_runtime/pointer.h"
 #include "forms_runtime/screen.h"
 #include "forms_runtime/shape.h"
 #include "forms_runtime/text.h"
 #include "forms_runtime/timer.h"
+#include "forms_runtime/window_system.h"
 
 #include <QCloseEvent>
 #include <QDirIterator>
@@ -93,7 +92,7 @@ Form::Form(const FormDesign& design)
         // Not shown "without activating": that stamps the window with a user time of 0,
         // which some window managers flag as demanding attention. Refusing the focus is enough.
         create();
-        keepOffTaskbarAndPager(*windowHandle());
+        WindowSystem::current().keepOffTaskbarAndPager(*windowHandle());
         // A panel never becomes the active window, yet its close label explains itself.
         setAttribute(Qt::WA_AlwaysShowToolTips);
         m_announcer = new NotificationAnnouncer(this);
@@ -183,7 +182,7 @@ void Form::showModeless()
         // Once every list is made: chaining as each came would redo the whole chain each time.
         chainTabOrder();
         show();
-        closeWhenDestroyedElsewhere(*this);
+        WindowSystem::current().closeWhenDestroyedElsewhere(*this);
         if (!m_tabOrder.isEmpty()) {
             m_tabOrder.first()->setFocus(Qt::OtherFocusReason);
         }

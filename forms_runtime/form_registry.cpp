@@ -5,7 +5,6 @@
 #include "forms_runtime/form_registry.h"
 
 #include "forms_runtime/accessible_factory.h"
-#include "forms_runtime/activation.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -95,13 +94,6 @@ void FormRegistry::end()
     m_forms.clear();
     QCoreApplication::exit(0);
     emit programEnded();
-}
-
-void FormRegistry::bringStartupFormForward()
-{
-    if (m_startupForm) {
-        bringToUser(*m_startupForm);
-    }
 }
 
 void FormRegistry::onCloseRequested(Form* form)

@@ -55,9 +55,6 @@ public:
         return startup;
     }
 
-    // The program was started again: the startup form comes to the user, from the taskbar
-    // or another workspace, and becomes active.
-    void bringStartupFormForward();
     // Safe from inside the form's own handlers: the form goes when control returns.
     void unload(Form& form);
     // Stops the program at once, with every form and no further events.

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <xcb/xcb.h>
 
-namespace forms::x11 {
+namespace x11 {
 
 // Qt's own connection to the X server; none on other platforms.
 xcb_connection_t* connection();
@@ -35,4 +35,4 @@ struct FreeWithC
 // A reply or an event xcb hands over, freed when it goes.
 template <class T> using Owned = std::unique_ptr<T, FreeWithC>;
 
-} // namespace forms::x11
+} // namespace x11

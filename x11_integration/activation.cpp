@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/activation.h"
+#include "x11_integration/activation.h"
 
-#include "forms_runtime/x11.h"
+#include "x11_integration/x11.h"
 
 #include <QWidget>
 #include <optional>
 
-namespace forms {
+namespace x11 {
 
 namespace {
 
@@ -18,10 +18,10 @@ constexpr uint32_t kOnEveryWorkspace = 0xFFFFFFFF;
 std::optional<uint32_t> cardinalOf(xcb_connection_t* connection, xcb_window_t window,
                                    const char* property)
 {
-    const x11::Owned<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+    const Owned<xcb_get_property_reply_t> reply(xcb_get_property_reply(
         connection,
-        xcb_get_property(connection, 0, window, x11::atomNamed(connection, property),
-                         XCB_ATOM_CARDINAL, 0, 1),
+        xcb_get_property(connection, 0, window, atomNamed(connection, property), XCB_ATOM_CARDINAL,
+                         0, 1),
         nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
         return std::nullopt;
@@ -34,8 +34,8 @@ std::optional<uint32_t> cardinalOf(xcb_connection_t* connection, xcb_window_t wi
 void askAsPager(xcb_connection_t* connection, xcb_window_t window, const char* request,
                 uint32_t argument)
 {
-    x11::askWindowManager(connection, window, x11::atomNamed(connection, request),
-                          {argument, XCB_CURRENT_TIME, 0, 0, 0});
+    askWindowManager(connection, window, atomNamed(connection, request),
+                     {argument, XCB_CURRENT_TIME, 0, 0, 0});
 }
 
 // As a pager does it: window managers only mark a window on another workspace as
@@ -45,7 +45,7 @@ void askAsPager(xcb_connection_t* connection, xcb_window_t window, const char* r
 void presentAsPager(xcb_connection_t* connection, xcb_window_t window)
 {
     constexpr uint32_t kFromPager = 2;
-    const xcb_window_t root = x11::rootOf(connection);
+    const xcb_window_t root = rootOf(connection);
     const std::optional<uint32_t> workspace = cardinalOf(connection, window, "_NET_WM_DESKTOP");
     if (workspace && *workspace != kOnEveryWorkspace &&
         workspace != cardinalOf(connection, root, "_NET_CURRENT_DESKTOP")) {
@@ -69,4 +69,4 @@ void bringToUser(QWidget& window)
     window.activateWindow();
 }
 
-} // namespace forms
+} // namespace x11

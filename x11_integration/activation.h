@@ -6,11 +6,11 @@
 
 class QWidget;
 
-namespace forms {
+namespace x11 {
 
 // Brings the window to the user, as a taskbar does when its button is clicked: back from
 // the taskbar, onto the screen the user looks at (the window manager switches to the
 // window's workspace or brings the window over) and active.
 void bringToUser(QWidget& window);
 
-} // namespace forms
+} // namespace x11

@@ -2,16 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/off_taskbar.h"
+#include "x11_integration/off_taskbar.h"
 
-#include "forms_runtime/x11.h"
+#include "x11_integration/x11.h"
 
 #include <QEvent>
 #include <QWindow>
 #include <array>
 #include <string_view>
 
-namespace forms {
+namespace x11 {
 
 namespace {
 
@@ -37,10 +37,10 @@ private:
     {
         xcb_connection_t* connection = x11::connection();
         const std::array<xcb_atom_t, 2> states = {
-            x11::atomNamed(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-            x11::atomNamed(connection, "_NET_WM_STATE_SKIP_PAGER")};
+            atomNamed(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+            atomNamed(connection, "_NET_WM_STATE_SKIP_PAGER")};
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window,
-                            x11::atomNamed(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
+                            atomNamed(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
                             states.size(), states.data());
     }
 };
@@ -49,9 +49,9 @@ private:
 
 void keepOffTaskbarAndPager(QWindow& window)
 {
-    if (x11::connection() != nullptr) {
+    if (connection() != nullptr) {
         window.installEventFilter(new TaskbarSkipper(&window));
     }
 }
 
-} // namespace forms
+} // namespace x11

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/display_name.h"
+#include "x11_integration/display_name.h"
 
 #include <QGuiApplication>
 // Last: Xlib's macros would clash with Qt's names.
 #include <X11/Xlib.h>
 
-namespace forms {
+namespace x11 {
 
 QString displayName()
 {
@@ -22,4 +22,4 @@ QString displayName()
     return QGuiApplication::platformName();
 }
 
-} // namespace forms
+} // namespace x11

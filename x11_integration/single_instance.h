@@ -9,9 +9,7 @@
 
 class QSocketNotifier;
 
-namespace forms {
-
-class FormRegistry;
+namespace x11 {
 
 // One running program per user and display, as desktop programs have it: a second
 // start asks the running one to come forward and ends. They meet on an abstract local
@@ -22,8 +20,7 @@ class SingleInstance : public QObject
     Q_OBJECT
 
 public:
-    // Later starts bring the registry's startup form forward.
-    explicit SingleInstance(FormRegistry& forms);
+    SingleInstance();
     ~SingleInstance() override;
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
@@ -32,17 +29,20 @@ public:
     // come forward and this one should end.
     bool handedOver() const { return m_handedOver; }
 
+signals:
+    // The user started the program again: the running one should come to the user.
+    void laterStart();
+
 private:
     bool askRunningInstance() const;
     // False when another start of this user's took the name first.
     bool listen();
     void answerLaterStart();
 
-    FormRegistry& m_forms;
     QByteArray m_address;
     int m_listener = -1;
     QSocketNotifier* m_notifier = nullptr;
     bool m_handedOver = false;
 };
 
-} // namespace forms
+} // namespace x11

@@ -6,11 +6,11 @@
 
 class QWindow;
 
-namespace forms {
+namespace x11 {
 
 // Keeps the window off the taskbar and the pager, as a window that belongs to another
 // needs no button of its own. Window managers drop the request whenever they withdraw the
 // window, so it is made again before every map. X11 only; elsewhere it does nothing.
 void keepOffTaskbarAndPager(QWindow& window);
 
-} // namespace forms
+} // namespace x11

@@ -6,11 +6,11 @@
 
 class QWidget;
 
-namespace forms {
+namespace x11 {
 
 // Treats the window's destruction by another program (a tool that tidies windows, a
 // crashed session helper) as a close by the window system, so the program does not run on
 // without it. X11 only; elsewhere windows go only when the program lets them.
 void closeWhenDestroyedElsewhere(QWidget& window);
 
-} // namespace forms
+} // namespace x11

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/closed_elsewhere.h"
+#include "x11_integration/closed_elsewhere.h"
 
-#include "forms_runtime/x11.h"
+#include "x11_integration/x11.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
@@ -12,7 +12,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace forms {
+namespace x11 {
 
 namespace {
 
@@ -64,9 +64,9 @@ private:
 
 void closeWhenDestroyedElsewhere(QWidget& window)
 {
-    if (x11::connection() != nullptr) {
+    if (connection() != nullptr) {
         DestructionWatch::instance().watch(window);
     }
 }
 
-} // namespace forms
+} // namespace x11

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/x11.h"
+#include "x11_integration/x11.h"
 
 #include <QGuiApplication>
 #include <algorithm>
 
-namespace forms::x11 {
+namespace x11 {
 
 xcb_connection_t* connection()
 {
@@ -42,4 +42,4 @@ void askWindowManager(xcb_connection_t* connection, xcb_window_t window, xcb_ato
                    reinterpret_cast<const char*>(&message));
 }
 
-} // namespace forms::x11
+} // namespace x11

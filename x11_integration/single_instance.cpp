@@ -2,10 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/single_instance.h"
+#include "x11_integration/single_instance.h"
 
-#include "forms_runtime/display_name.h"
-#include "forms_runtime/form_registry.h"
+#include "x11_integration/display_name.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
@@ -15,7 +14,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace forms {
+namespace x11 {
 
 namespace {
 
@@ -46,12 +45,12 @@ bool isThisUsersProgram(int socket)
 
 } // namespace
 
-SingleInstance::SingleInstance(FormRegistry& forms)
-    : m_forms(forms), m_address(QStringLiteral("%1-%2-%3")
-                                    .arg(QGuiApplication::desktopFileName())
-                                    .arg(getuid())
-                                    .arg(displayName())
-                                    .toUtf8())
+SingleInstance::SingleInstance()
+    : m_address(QStringLiteral("%1-%2-%3")
+                    .arg(QGuiApplication::desktopFileName())
+                    .arg(getuid())
+                    .arg(displayName())
+                    .toUtf8())
 {
     m_handedOver = askRunningInstance() || !listen();
 }
@@ -114,8 +113,8 @@ void SingleInstance::answerLaterStart()
     const bool ownStart = isThisUsersProgram(caller);
     close(caller);
     if (ownStart) {
-        m_forms.bringStartupFormForward();
+        emit laterStart();
     }
 }
 
-} // namespace forms
+} // namespace x11

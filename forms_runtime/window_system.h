@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <memory>
+
+class QPoint;
+class QWidget;
+class QWindow;
+
+namespace forms {
+
+// What the desktop's window manager does for the forms beyond what Qt offers everywhere.
+// The runtime starts with Qt's own behaviour; a program that knows its desktop installs an
+// integration of its own at start.
+class WindowSystem
+{
+public:
+    virtual ~WindowSystem();
+
+    static WindowSystem& current();
+    static void install(std::unique_ptr<WindowSystem> windowSystem);
+
+    // Starts the window manager's own move of the window with the pointer, from where the
+    // button went down. False where it offers none: the form then follows the pointer.
+    virtual bool startSystemMove(QWidget& window, QPoint pressedAt);
+    // A panel belongs to another window and needs no taskbar or pager entry of its own.
+    virtual void keepOffTaskbarAndPager(QWindow& window);
+    // Another program destroying the window closes it, as the window system's close would.
+    virtual void closeWhenDestroyedElsewhere(QWidget& window);
+};
+
+} // namespace forms

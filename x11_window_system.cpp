@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "x11_window_system.h"
+
+#include "x11_integration/closed_elsewhere.h"
+#include "x11_integration/off_taskbar.h"
+#include "x11_integration/window_manager_move.h"
+#include "x11_integration/x11.h"
+
+#include <QPoint>
+
+bool X11WindowSystem::startSystemMove(QWidget& window, QPoint pressedAt)
+{
+    if (x11::connection() == nullptr) {
+        return WindowSystem::startSystemMove(window, pressedAt);
+    }
+    return x11::moveByWindowManager(window, pressedAt);
+}
+
+void X11WindowSystem::keepOffTaskbarAndPager(QWindow& window)
+{
+    x11::keepOffTaskbarAndPager(window);
+}
+
+void X11WindowSystem::closeWhenDestroyedElsewhere(QWidget& window)
+{
+    x11::closeWhenDestroyedElsewhere(window);
+}
