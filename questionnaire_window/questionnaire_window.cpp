@@ -6,7 +6,6 @@
 
 #include "assessment/scoring.h"
 #include "forms_runtime/answer_list.h"
-#include "forms_runtime/failures.h"
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/keystrokes.h"
 #include "forms_runtime/label.h"
@@ -61,12 +60,10 @@ void QuestionnaireWindow::load()
 
 void QuestionnaireWindow::onMouseMovedOverWindow(int buttons)
 {
-    forms::ignoringFailure([&] {
-        if (buttons == forms::kLeftButtonAlone) {
-            forms::dragWindow(*this);
-        }
-    });
-    forms::ignoringFailure([&] { setButtonNormal(); });
+    if (buttons == forms::kLeftButtonAlone) {
+        forms::dragWindow(*this);
+    }
+    setButtonNormal();
 }
 
 void QuestionnaireWindow::onKeyPressed(int key, Qt::KeyboardModifiers modifiers)
@@ -113,27 +110,18 @@ void QuestionnaireWindow::onCalculateButtonPressed(int)
 
 void QuestionnaireWindow::onCalculateClicked()
 {
-    using forms::ignoringFailure;
-    ignoringFailure([] { forms::hide<WelcomePanel>(); });
-
-    // Read afresh on every click; a list that cannot be read repeats the last value read.
+    forms::hide<WelcomePanel>();
+    // Read afresh on every click: nothing of an earlier calculation is kept.
     std::array<assessment::AnswerPosition, assessment::kQuestionCount> positions{};
-    assessment::AnswerPosition position = 0;
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
-        ignoringFailure([&] {
-            position = static_cast<assessment::AnswerPosition>(answerLists[i]->listIndex());
-        });
-        positions[i] = position;
+        positions[i] = static_cast<assessment::AnswerPosition>(answerLists[i]->listIndex());
     }
     const assessment::AssessmentResult result = assessment::ScoreAnswers(positions);
 
-    ignoringFailure([&] {
-        forms::form<ResultPanel>().skinTypeCaption->setCaption(toQString(result.SkinTypeCaption));
-    });
-    ignoringFailure(
-        [&] { forms::form<ResultPanel>().adviceText->setCaption(toQString(result.AdviceText)); });
-    ignoringFailure(
-        [&] { forms::form<ResultPanel>().pointsLine->setCaption(toQString(result.PointsLine)); });
+    ResultPanel& resultPanel = forms::form<ResultPanel>();
+    resultPanel.skinTypeCaption->setCaption(toQString(result.SkinTypeCaption));
+    resultPanel.adviceText->setCaption(toQString(result.AdviceText));
+    resultPanel.pointsLine->setCaption(toQString(result.PointsLine));
 }
 
 void QuestionnaireWindow::onAnswerTextEdited(int index)
