@@ -10,8 +10,8 @@
 
 // What the questionnaire must count, written out here rather than taken from the program: each
 // list's four answers in order, worth 1 to 4 points; a list showing any other text counts as
-// unanswered, 1 point. The sum falls in one of four bands, whose caption and opening words of
-// advice the result panel shows with the points.
+// unanswered, 1 point. The result panel shows the caption and advice of the band the sum falls
+// in, or of the last band for a sum outside them all, and the points.
 namespace oracle {
 
 inline constexpr int kQuestions = 10;
@@ -32,16 +32,32 @@ inline const std::array<std::array<const char*, 4>, kQuestions> kAnswers{{
 
 struct Band
 {
+    int lowestPoints;
     int highestPoints;
     const char* caption;
-    const char* adviceOpening;
+    const char* advice;
 };
 
 inline constexpr std::array<Band, 4> kBands{{
-    {15, "Your Skin Type is I (Celtic Type) ", "Very sensitive (approx. 2% "},
-    {25, "Your Skin Type is II (Light Skinned European) ", "Sensitive (approx., 12% "},
-    {35, "Your Skin Type is III (Dark skinned European) ", "Normally sensitive (approx., 78% "},
-    {40, "Your Skin Type is IV (Mediterranean Type) ", "Very resistant (approx. 8% "},
+    {10, 15, "Your Skin Type is I (Celtic Type) ",
+     "Very sensitive (approx. 2% of all central Europeans) People with very fair skin and often "
+     "with red hair and freckles who cannot tan and burn in sunlight We recommend these people "
+     "should not tan on a sunbed or outdoors. They should use full SPF protection."},
+    {16, 25, "Your Skin Type is II (Light Skinned European) ",
+     "Sensitive (approx., 12% of all central Europeans) People with fairish skin who do tan but "
+     "burn easily in the early stages and need to be patient. We recommend these people should "
+     "be very careful with exposure times and use tan accelerators to increase melanin as well "
+     "as an amplifier whilst on a sunbed."},
+    {26, 35, "Your Skin Type is III (Dark skinned European) ",
+     "Normally sensitive (approx., 78% of all central Europeans).People with brownish white skin "
+     "who tan fairly easily but can burn if overexposed.Even though they tan easily, they should "
+     "respect the fact that they can still burn, especially without a base tan. We recommend "
+     "these people use amplifying and accelerating lotions."},
+    {36, 40, "Your Skin Type is IV (Mediterranean Type) ",
+     "Very resistant (approx. 8% of all central Europeans). People with dark skin who tan easily "
+     "and hardly ever burn, but even so need to be careful that they don't go through prolonged "
+     "over exposure.We recommend these customers never allow themselves more than the full "
+     "recommended session time. Accelerators and amplifiers are ideal."},
 }};
 
 inline int pointsFor(int question, const QString& shown)
@@ -67,13 +83,14 @@ inline int pointsShown(std::span<const QString, kQuestions> shown)
 struct Result
 {
     QString caption;
-    QString adviceOpening;
+    QString advice;
     QString pointsLine;
 
     // Whether the result panel's three texts read as this result.
-    bool isReadIn(const QString& skinType, const QString& advice, const QString& points) const
+    bool isReadIn(const QString& shownCaption, const QString& shownAdvice,
+                  const QString& shownPointsLine) const
     {
-        return skinType == caption && advice.startsWith(adviceOpening) && points == pointsLine;
+        return shownCaption == caption && shownAdvice == advice && shownPointsLine == pointsLine;
     }
 };
 
@@ -81,12 +98,12 @@ inline Result resultFor(int points)
 {
     const Band* band = &kBands.back();
     for (const Band& each : kBands) {
-        if (points <= each.highestPoints) {
+        if (each.lowestPoints <= points && points <= each.highestPoints) {
             band = &each;
             break;
         }
     }
-    return {QLatin1String(band->caption), QLatin1String(band->adviceOpening),
+    return {QLatin1String(band->caption), QLatin1String(band->advice),
             QStringLiteral("Your Point is %1").arg(points)};
 }
 

@@ -2,8 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "assessment/questionnaire.h"
-#include "assessment/scoring.h"
 #include "forms_runtime/fonts.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
@@ -78,13 +76,14 @@ void verifyRestsJustAboveTheBottom(const SlideInPanel& panel)
 
 void verifyListsHoldTheirEntries(QuestionnaireWindow& form)
 {
-    for (int i = 0; i < assessment::kQuestionCount; ++i) {
+    for (int i = 0; i < oracle::kQuestions; ++i) {
         const forms::AnswerList* list = form.answerLists[i];
-        QCOMPARE(list->count(), assessment::kAnswersPerQuestion);
-        for (int k = 0; k < assessment::kAnswersPerQuestion; ++k) {
-            QCOMPARE(list->itemText(k), toQString(assessment::answerText(i, k)));
+        const auto& answers = oracle::kAnswers[static_cast<std::size_t>(i)];
+        QCOMPARE(list->count(), static_cast<int>(answers.size()));
+        for (int k = 0; k < list->count(); ++k) {
+            QCOMPARE(list->itemText(k), QLatin1String(answers[static_cast<std::size_t>(k)]));
         }
-        QVERIFY(list->listIndex() >= -1 && list->listIndex() < assessment::kAnswersPerQuestion);
+        QVERIFY(list->listIndex() >= -1 && list->listIndex() < list->count());
     }
 }
 
@@ -376,10 +375,8 @@ private slots:
         program().calculate();
         QVERIFY(program().resultPanel() != nullptr);
         QVERIFY(program().resultPanel()->isVisible());
-        QCOMPARE(program().resultPanel()->pointsLine->caption(),
-                 toQString(assessment::ScoreAnswers(std::array<assessment::AnswerPosition, 10>{
-                                                        -1, -1, -1, -1, -1, 2, -1, -1, -1, -1})
-                               .PointsLine));
+        // The third answer to one question, 3 points, and nine unanswered, 1 point each.
+        QCOMPARE(program().resultPanel()->pointsLine->caption(), oracle::resultFor(12).pointsLine);
         list->setFocus();
 
         // Generous: erasing should take a blink, not a long wait.
@@ -404,7 +401,7 @@ private slots:
         verifyListsHoldTheirEntries(questionnaire());
         QVERIFY(!program().registry().hasEnded());
         program().chooseByArrowKeys(0, 2);
-        QCOMPARE(list->currentText(), toQString(assessment::answerText(0, 2)));
+        QCOMPARE(list->currentText(), QLatin1String(oracle::kAnswers[0][2]));
         QCOMPARE(list->listIndex(), 2);
     }
 
@@ -432,11 +429,11 @@ private slots:
         QCOMPARE(program().resultPanel(), result);
         QCOMPARE(panel->Top(), top);
         QVERIFY(panel->riseTimer->isEnabled());
-        const assessment::AssessmentResult expected = assessment::ScoreAnswers(
-            std::array<assessment::AnswerPosition, 10>{-1, -1, -1, 1, -1, -1, -1, 3, -1, -1});
-        QCOMPARE(result->skinTypeCaption->caption(), toQString(expected.SkinTypeCaption));
-        QCOMPARE(result->adviceText->caption(), toQString(expected.AdviceText));
-        QCOMPARE(result->pointsLine->caption(), toQString(expected.PointsLine));
+        // The second and the fourth answer, 2 and 4 points, and eight unanswered.
+        const oracle::Result expected = oracle::resultFor(14);
+        QCOMPARE(result->skinTypeCaption->caption(), expected.caption);
+        QCOMPARE(result->adviceText->caption(), expected.advice);
+        QCOMPARE(result->pointsLine->caption(), expected.pointsLine);
 
         riseUntilRest(*panel);
         QCOMPARE(panel->Top(), 10700_tw);
