@@ -15,7 +15,6 @@ inline constexpr int kAnswersPerQuestion = 4;
 
 // The place of the chosen entry in a list: -1 while nothing is chosen, else 0 to 3.
 using AnswerPosition = std::int16_t;
-inline constexpr AnswerPosition kNoAnswer = -1;
 
 struct Question
 {

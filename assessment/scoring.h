@@ -12,28 +12,24 @@
 
 namespace assessment {
 
-// One row of the points table. Both ends are inclusive; the fallback row has no range
-// of its own (NaN ends, which hold no sum).
-struct SkinTypeBand
+// What the result panel reports of one skin type.
+struct SkinType
 {
-    float LowestPoints;
-    float HighestPoints;
-    std::string_view SkinTypeCaption;
-    std::string_view AdviceText;
+    std::string_view skinTypeCaption;
+    std::string_view adviceText;
 };
 
 struct AssessmentResult
 {
-    float Points;
-    std::string SkinTypeCaption;
-    std::string AdviceText;
-    std::string PointsLine;
+    int points;
+    std::string skinTypeCaption;
+    std::string adviceText;
+    std::string pointsLine;
 };
 
-std::int16_t AnswerPoints(AnswerPosition position);
-const SkinTypeBand& ClassifyPoints(float points);
-// The points as the result panel writes them: whole sums as bare decimal digits.
-std::string PointsText(float points);
-AssessmentResult ScoreAnswers(std::span<const AnswerPosition, kQuestionCount> positions);
+int answerPoints(AnswerPosition position);
+// 10 to 15 points are type I, 16 to 25 type II, 26 to 35 type III, any other sum type IV.
+const SkinType& classifyPoints(int points);
+AssessmentResult scoreAnswers(std::span<const AnswerPosition, kQuestionCount> positions);
 
 } // namespace assessment

@@ -116,12 +116,12 @@ void QuestionnaireWindow::onCalculateClicked()
     for (int i = 0; i < assessment::kQuestionCount; ++i) {
         positions[i] = static_cast<assessment::AnswerPosition>(answerLists[i]->listIndex());
     }
-    const assessment::AssessmentResult result = assessment::ScoreAnswers(positions);
+    const assessment::AssessmentResult result = assessment::scoreAnswers(positions);
 
     ResultPanel& resultPanel = forms::form<ResultPanel>();
-    resultPanel.skinTypeCaption->setCaption(toQString(result.SkinTypeCaption));
-    resultPanel.adviceText->setCaption(toQString(result.AdviceText));
-    resultPanel.pointsLine->setCaption(toQString(result.PointsLine));
+    resultPanel.skinTypeCaption->setCaption(toQString(result.skinTypeCaption));
+    resultPanel.adviceText->setCaption(toQString(result.adviceText));
+    resultPanel.pointsLine->setCaption(toQString(result.pointsLine));
 }
 
 void QuestionnaireWindow::onAnswerTextEdited(int index)
