@@ -14,6 +14,7 @@
 #include "forms_runtime/shape.h"
 #include "forms_runtime/timer.h"
 #include "resources/look.h"
+#include "test_screen.h"
 #include "twips_output.h"
 #include "window_system.h"
 
@@ -221,11 +222,13 @@ void FormsRuntimeTest::freeAreaMeasuresInTwips_data()
 {
     QTest::addColumn<QMargins>("reserved");
     QTest::addColumn<QList<float>>("edges"); // left, top, right, bottom
-    QTest::newRow("no taskbar") << QMargins() << QList<float>{0, 0, 28800, 16200};
+    const float right = test_screen::kWidth.value();
+    const float bottom = test_screen::kHeight.value();
+    QTest::newRow("no taskbar") << QMargins() << QList<float>{0, 0, right, bottom};
     QTest::newRow("taskbar at the bottom")
-        << QMargins(0, 0, 0, 44) << QList<float>{0, 0, 28800, 15540};
+        << QMargins(0, 0, 0, 44) << QList<float>{0, 0, right, bottom - 660};
     QTest::newRow("top panel and a dock on the right")
-        << QMargins(0, 27, 48, 0) << QList<float>{0, 405, 28080, 16200};
+        << QMargins(0, 27, 48, 0) << QList<float>{0, 405, right - 720, bottom};
 }
 
 void FormsRuntimeTest::freeAreaMeasuresInTwips()
@@ -233,7 +236,7 @@ void FormsRuntimeTest::freeAreaMeasuresInTwips()
     QFETCH(QMargins, reserved);
     QFETCH(QList<float>, edges);
     ScreenSizeChange change;
-    change.resize(QSize(1920, 1080), reserved);
+    change.resize(test_screen::kPixels, reserved);
     const Monitor monitor = Monitor::primary();
     QCOMPARE((QList<float>{monitor.freeLeft().value(), monitor.freeTop().value(),
                            monitor.freeRight().value(), monitor.freeBottom().value()}),

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "test_screen.h"
+
 #include <QGuiApplication>
 #include <QMargins>
 #include <QMimeData>
@@ -133,5 +135,6 @@ private:
 // A point given in twips within a form, as the mouse would hit it in pixels.
 inline QPoint twipsPoint(float x, float y)
 {
-    return QPoint(static_cast<int>(x / 15.0f), static_cast<int>(y / 15.0f));
+    using test_screen::kTwipsPerPixel;
+    return QPoint(static_cast<int>(x / kTwipsPerPixel), static_cast<int>(y / kTwipsPerPixel));
 }
