@@ -4,6 +4,7 @@
 
 #include "assessment/questionnaire.h"
 #include "forms_runtime/fonts.h"
+#include "panel_places.h"
 #include "program_driver.h"
 
 #include <QAccessible>
@@ -187,12 +188,12 @@ private slots:
         program().calculate();
         program().waitForPanelsToRest();
         ResultPanel* panel = program().resultPanel();
-        QCOMPARE(panel->Top(), 10700_tw);
+        QCOMPARE(panel->Top(), panel_places::kResultRestingTop);
 
         program().chooseByArrowKeys(0, 3);
         program().calculate();
         QCOMPARE(program().resultPanel(), panel);
-        QCOMPARE(panel->Top(), 10700_tw);
+        QCOMPARE(panel->Top(), panel_places::kResultRestingTop);
         verifyResultShows(panel, 13);
     }
 
@@ -206,13 +207,13 @@ private slots:
         program().chooseByArrowKeys(4, 2);
         program().press(questionnaire().calculateButton);
         ResultPanel* panel = program().resultPanel();
-        QVERIFY(panel->Top() > 10700_tw);
+        QVERIFY(panel->Top() > panel_places::kResultRestingTop);
         verifyDesignCaptions(panel);
         QTest::mouseRelease(program().window(), Qt::LeftButton, {},
                             ProgramDriver::centreOf(questionnaire().calculateButton));
         verifyResultShows(panel, 12);
         program().waitForPanelsToRest();
-        QCOMPARE(panel->Top(), 10700_tw);
+        QCOMPARE(panel->Top(), panel_places::kResultRestingTop);
     }
 
     void calculationAfterClosingTheWelcomeKeepsItHidden()
@@ -226,7 +227,7 @@ private slots:
         QVERIFY(reloaded != nullptr);
         QVERIFY(!reloaded->isVisible());
         program().waitForPanelsToRest();
-        QCOMPARE(reloaded->Top(), 13350_tw);
+        QCOMPARE(reloaded->Top(), panel_places::kWelcomeRestingTop);
         QVERIFY(!reloaded->isVisible());
     }
 

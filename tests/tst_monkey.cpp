@@ -5,6 +5,7 @@
 #include "assessment/questionnaire.h"
 #include "forms_runtime/fonts.h"
 #include "forms_runtime/screen.h"
+#include "panel_places.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
 #include "resources/look.h"
@@ -968,7 +969,7 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
             // bottom edge by more than the margin.
             if (m_screenAtLastLook == QGuiApplication::primaryScreen()->size()) {
                 const Twips gap = gapAboveBottom(*panel);
-                QVERIFY2(gap > SlideInPanel::kRestAboveBottom,
+                QVERIFY2(gap > panel_places::kRestAboveBottom,
                          qPrintable(QStringLiteral("%1 came to rest %2 twips above the bottom")
                                         .arg(QLatin1String(name))
                                         .arg(gap.value())));

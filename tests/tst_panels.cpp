@@ -6,6 +6,7 @@
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/label.h"
 #include "forms_runtime/timer.h"
+#include "panel_places.h"
 #include "panel_ticks.h"
 #include "panels/result_panel.h"
 #include "panels/welcome_panel.h"
@@ -20,6 +21,8 @@
 
 using PanelLoader = std::function<SlideInPanel&(forms::FormRegistry&)>;
 Q_DECLARE_METATYPE(PanelLoader)
+
+using namespace panel_places;
 
 namespace {
 
@@ -36,8 +39,15 @@ SlideInPanel& loadResult(forms::FormRegistry& registry)
 void addPanelRows()
 {
     QTest::addColumn<PanelLoader>("load");
-    QTest::newRow("welcome") << PanelLoader(loadWelcome);
-    QTest::newRow("result") << PanelLoader(loadResult);
+    QTest::addColumn<float>("height");
+    QTest::newRow("welcome") << PanelLoader(loadWelcome) << kWelcomeHeight.value();
+    QTest::newRow("result") << PanelLoader(loadResult) << kResultHeight.value();
+}
+
+// The bottom of the screen's free area above a taskbar of this many pixels.
+Twips freeBottomAbove(int taskbar)
+{
+    return test_screen::kHeight - test_screen::twips(taskbar);
 }
 
 } // namespace
@@ -60,39 +70,36 @@ private slots:
     void placesBelowTheScreenAndRestsWhereExpected_data()
     {
         QTest::addColumn<PanelLoader>("load");
-        QTest::addColumn<int>("taskbar"); // pixels reserved along the bottom
         QTest::addColumn<float>("height");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<float>("restingTop");
-        QTest::newRow("welcome") << PanelLoader(loadWelcome) << 0 << 2505.0f << 57 << 13350.0f;
-        QTest::newRow("result") << PanelLoader(loadResult) << 0 << 5175.0f << 110 << 10700.0f;
-        // Rising from behind the taskbar and resting above it, as above the screen's edge.
-        QTest::newRow("welcome, taskbar")
-            << PanelLoader(loadWelcome) << 44 << 2505.0f << 57 << 12690.0f;
-        QTest::newRow("result, taskbar")
-            << PanelLoader(loadResult) << 44 << 5175.0f << 110 << 10040.0f;
+        QTest::addColumn<int>("taskbar"); // pixels reserved along the bottom
+        const auto addRows = [](const char* name, const PanelLoader& load, Twips height) {
+            QTest::newRow(name) << load << height.value() << 0;
+            // Rising from behind the taskbar and resting above it, as above the screen's edge.
+            QTest::addRow("%s, taskbar", name) << load << height.value() << 44;
+        };
+        addRows("welcome", loadWelcome, kWelcomeHeight);
+        addRows("result", loadResult, kResultHeight);
     }
 
     void placesBelowTheScreenAndRestsWhereExpected()
     {
         QFETCH(PanelLoader, load);
-        QFETCH(int, taskbar);
         QFETCH(float, height);
-        QFETCH(int, steps);
-        QFETCH(float, restingTop);
+        QFETCH(int, taskbar);
         ScreenSizeChange change;
-        change.resize(QSize(1920, 1080), QMargins(0, 0, 0, taskbar));
+        change.resize(test_screen::kPixels, QMargins(0, 0, 0, taskbar));
+        const Twips freeBottom = freeBottomAbove(taskbar);
 
         SlideInPanel& panel = load(*m_registry);
-        QCOMPARE(panel.Width(), 2895_tw);
+        QCOMPARE(panel.Width(), kWidth);
         QCOMPARE(panel.Height(), Twips(height));
-        QCOMPARE(panel.Left(), 25805_tw);
-        QCOMPARE(panel.Top(), Twips((1080 - taskbar) * 15.0f));
+        QCOMPARE(panel.Left(), leftOn());
+        QCOMPARE(panel.Top(), freeBottom);
         QCOMPARE(panel.height(), 0);
 
-        QCOMPARE(riseUntilRest(panel), steps);
-        QCOMPARE(panel.Top(), Twips(restingTop));
-        QCOMPARE(panel.geometry(), QRect(1720, qRound(restingTop / 15), 193, qRound(height / 15)));
+        QCOMPARE(riseUntilRest(panel), stepsToRest(Twips(height), freeBottom));
+        QCOMPARE(panel.Top(), restingTop(Twips(height), freeBottom));
+        QCOMPARE(panel.geometry(), restingWindow(Twips(height), freeBottom));
     }
 
     // Its window covers only what has risen above the bottom edge, so no window manager finds
@@ -103,11 +110,16 @@ private slots:
         QTest::addColumn<int>("steps");
         QTest::addColumn<QRect>("window");
         QTest::addColumn<int>("firstShownRow");
-        QTest::newRow("one step") << 1 << QRect(1720, 1050, 193, 30) << 27;
-        QTest::newRow("eight steps") << 8 << QRect(1720, 1050, 193, 30) << 3;
-        QTest::newRow("nine steps") << 9 << QRect(1720, 1050, 193, 30) << 0;
-        QTest::newRow("twenty steps") << 20 << QRect(1720, 1013, 193, 67) << 0;
-        QTest::newRow("at rest") << 57 << QRect(1720, 890, 193, 167) << 0;
+        const QRect atRest = restingWindow(kWelcomeHeight);
+        // Rising, the window reaches from this row down to the screen's bottom.
+        const auto rising = [&atRest](int top) {
+            return QRect(atRest.left(), top, atRest.width(), test_screen::kPixels.height() - top);
+        };
+        QTest::newRow("one step") << 1 << rising(1050) << 27;
+        QTest::newRow("eight steps") << 8 << rising(1050) << 3;
+        QTest::newRow("nine steps") << 9 << rising(1050) << 0;
+        QTest::newRow("twenty steps") << 20 << rising(1013) << 0;
+        QTest::newRow("at rest") << stepsToRest(kWelcomeHeight) << atRest << 0;
     }
 
     void windowCoversOnlyWhatHasRisen()
@@ -122,7 +134,7 @@ private slots:
         QCOMPARE(panel.geometry(), window);
         QCOMPARE(panel.mask(), firstShownRow == 0
                                    ? QRegion()
-                                   : QRegion(0, firstShownRow, 193, 30 - firstShownRow));
+                                   : QRegion(0, firstShownRow, window.width(), 30 - firstShownRow));
         // Drawn from its top in the rows that show.
         QCOMPARE(panel.title->pos(), QPoint(0, firstShownRow));
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
@@ -134,7 +146,7 @@ private slots:
     {
         QFETCH(PanelLoader, load);
         SlideInPanel& panel = load(*m_registry);
-        const Twips exactlyAtLimit = 16200_tw - panel.Height() - 300_tw;
+        const Twips exactlyAtLimit = test_screen::kHeight - panel.Height() - kRestAboveBottom;
 
         panel.setTop(exactlyAtLimit);
         panel.stopTimer->tick();
@@ -143,7 +155,7 @@ private slots:
         panel.riseTimer->tick();
         panel.stopTimer->tick();
         QVERIFY(!panel.riseTimer->isEnabled());
-        QCOMPARE(panel.Top(), exactlyAtLimit - 50_tw);
+        QCOMPARE(panel.Top(), exactlyAtLimit - kRiseStep);
     }
 
     void risesOnItsOwnTimersAndThenSleeps_data()
@@ -154,43 +166,38 @@ private slots:
     void risesOnItsOwnTimersAndThenSleeps()
     {
         QFETCH(PanelLoader, load);
+        QFETCH(float, height);
         QFETCH(int, taskbar);
-        QFETCH(float, restingTop);
         ScreenSizeChange change;
-        change.resize(QSize(1920, 1080), QMargins(0, 0, 0, taskbar));
+        change.resize(test_screen::kPixels, QMargins(0, 0, 0, taskbar));
         SlideInPanel& panel = load(*m_registry);
         QVERIFY(panel.riseTimer->isRunning());
         QVERIFY(panel.stopTimer->isRunning());
         QTRY_VERIFY_WITH_TIMEOUT(!panel.riseTimer->isEnabled(), 20000);
-        QCOMPARE(panel.Top(), Twips(restingTop));
+        QCOMPARE(panel.Top(), restingTop(Twips(height), freeBottomAbove(taskbar)));
         // Nothing can restart the rise, so nothing keeps waking the program.
         QVERIFY(!panel.riseTimer->isRunning());
         QVERIFY(!panel.stopTimer->isRunning());
     }
 
-    void taskbarThatComesMovesARestingPanelAboveIt_data()
-    {
-        QTest::addColumn<PanelLoader>("load");
-        QTest::addColumn<float>("restingTop");
-        QTest::newRow("welcome") << PanelLoader(loadWelcome) << 12690.0f;
-        QTest::newRow("result") << PanelLoader(loadResult) << 10040.0f;
-    }
+    void taskbarThatComesMovesARestingPanelAboveIt_data() { addPanelRows(); }
 
     void taskbarThatComesMovesARestingPanelAboveIt()
     {
         QFETCH(PanelLoader, load);
-        QFETCH(float, restingTop);
+        QFETCH(float, height);
         SlideInPanel& panel = load(*m_registry);
         panel.showModeless();
         riseUntilRest(panel);
-        const QRect aboveTheTaskbar(QPoint(1720, qRound(restingTop / 15)), panel.size());
+        const Twips freeBottom = freeBottomAbove(44);
+        const QRect aboveTheTaskbar = restingWindow(Twips(height), freeBottom);
 
         ScreenSizeChange change;
-        change.resize(QSize(1920, 1080), QMargins(0, 0, 0, 44));
-        QCOMPARE(panel.Top(), Twips(restingTop));
+        change.resize(test_screen::kPixels, QMargins(0, 0, 0, 44));
+        QCOMPARE(panel.Top(), restingTop(Twips(height), freeBottom));
         QCOMPARE(panel.geometry(), aboveTheTaskbar);
         // Once it has gone, the panel still fits where it stands.
-        change.resize(QSize(1920, 1080));
+        change.resize(test_screen::kPixels);
         QCOMPARE(panel.geometry(), aboveTheTaskbar);
     }
 
@@ -217,9 +224,9 @@ private slots:
         WelcomePanel* panel = m_registry->loadedForm<WelcomePanel>();
         QVERIFY(panel != nullptr);
         QVERIFY(!panel->isVisible());
-        QCOMPARE(panel->Top(), 16200_tw);
-        QCOMPARE(riseUntilRest(*panel), 57);
-        QCOMPARE(panel->Top(), 13350_tw);
+        QCOMPARE(panel->Top(), test_screen::kHeight);
+        QCOMPARE(riseUntilRest(*panel), stepsToRest(kWelcomeHeight));
+        QCOMPARE(panel->Top(), kWelcomeRestingTop);
         QVERIFY(!panel->isVisible());
     }
 
@@ -230,7 +237,7 @@ private slots:
         ResultPanel* panel = m_registry->loadedForm<ResultPanel>();
         QVERIFY(panel != nullptr);
         QVERIFY(!panel->isVisible());
-        QCOMPARE(panel->Top(), 16200_tw);
+        QCOMPARE(panel->Top(), test_screen::kHeight);
         QVERIFY(panel->riseTimer->isRunning());
     }
 
@@ -245,7 +252,7 @@ private slots:
 
         forms::show<ResultPanel>();
         ResultPanel& second = m_registry->form<ResultPanel>();
-        QCOMPARE(second.Top(), 16200_tw);
+        QCOMPARE(second.Top(), test_screen::kHeight);
         QVERIFY(second.riseTimer->isEnabled());
         QCOMPARE(second.pointsLine->caption(), QStringLiteral("Your Point= "));
         QCOMPARE(second.skinTypeCaption->caption(), QStringLiteral("Skin Type is  "));

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "forms_runtime/fonts.h"
+#include "panel_places.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
 
@@ -18,6 +19,8 @@
 
 using PanelPicker = std::function<SlideInPanel*(ProgramDriver&)>;
 Q_DECLARE_METATYPE(PanelPicker)
+
+using namespace panel_places;
 
 namespace {
 
@@ -45,13 +48,17 @@ QPointF placeOf(const SlideInPanel& panel)
     return QPointF(panel.Left().value(), panel.Top().value());
 }
 
+Twips designedHeight(const SlideInPanel& panel)
+{
+    return qobject_cast<const ResultPanel*>(&panel) != nullptr ? kResultHeight : kWelcomeHeight;
+}
+
 // A screen change leaves a panel where it is, or places it again as its load does: just
 // below the new screen, 100 twips in from its right edge.
 void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
 {
     const forms::Monitor screen = forms::Monitor::primary();
-    const QPointF placedAgain((screen.freeRight() - panel.Width() - 100_tw).value(),
-                              screen.freeBottom().value());
+    const QPointF placedAgain(leftOn(screen.freeRight()).value(), screen.freeBottom().value());
     const QPointF now = placeOf(panel);
     QVERIFY2(now == before || now == placedAgain,
              qPrintable(QStringLiteral("moved from (%1, %2) to (%3, %4)")
@@ -66,11 +73,13 @@ void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
 void verifyRestsJustAboveTheBottom(const SlideInPanel& panel)
 {
     const Twips bottomGap = gapAboveBottom(panel);
-    QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
+    QVERIFY2(bottomGap > kRestAboveBottom,
              qPrintable(QStringLiteral("bottom edge only %1 twips above the screen's bottom")
                             .arg(bottomGap.value())));
-    QVERIFY2(bottomGap - SlideInPanel::kRiseStep <= SlideInPanel::kRestAboveBottom,
-             qPrintable(QStringLiteral("rose %1 twips too far").arg((bottomGap - 300_tw).value())));
+    QVERIFY2(
+        bottomGap - kRiseStep <= kRestAboveBottom,
+        qPrintable(
+            QStringLiteral("rose %1 twips too far").arg((bottomGap - kRestAboveBottom).value())));
     QVERIFY(!panel.riseTimer->isEnabled());
 }
 
@@ -104,7 +113,8 @@ private slots:
     void cleanup()
     {
         stopProgram();
-        QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 1920, 1080));
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry(),
+                 QRect(QPoint(), test_screen::kPixels));
     }
 
     void screenChangeLeavesEveryPanelWhollyOnTheScreen_data()
@@ -113,40 +123,25 @@ private slots:
         QTest::addColumn<int>("pairsBefore"); // -1: at rest when the screen changes
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("placedAgain");
-        QTest::addColumn<QPointF>("restingPlace"); // Left, Top in twips
         const PanelPicker welcome(welcomePanel);
         const PanelPicker result(resultPanel);
         // A panel the new screen would cut stands again 100 twips in from the right edge and
-        // rests where the rise ends: the welcome panel 2850 twips, the result panel 5500
-        // twips above the bottom edge. One that fits stays where it is.
-        QTest::newRow("welcome at rest, narrower")
-            << welcome << -1 << QSize(1280, 720) << true << QPointF(16205, 7950);
-        QTest::newRow("welcome at rest, only lower")
-            << welcome << -1 << QSize(1920, 720) << true << QPointF(25805, 7950);
-        QTest::newRow("welcome at rest, smallest")
-            << welcome << -1 << QSize(640, 480) << true << QPointF(6605, 4350);
-        QTest::newRow("welcome at rest, larger")
-            << welcome << -1 << QSize(2560, 1440) << false << QPointF(25805, 13350);
-        QTest::newRow("result at rest, narrower")
-            << result << -1 << QSize(1024, 768) << true << QPointF(12365, 6020);
-        QTest::newRow("result at rest, smaller")
-            << result << -1 << QSize(800, 600) << true << QPointF(9005, 3500);
-        QTest::newRow("result at rest, taller")
-            << result << -1 << QSize(1920, 1200) << false << QPointF(25805, 10700);
-        QTest::newRow("welcome rising, narrower")
-            << welcome << 20 << QSize(1280, 720) << true << QPointF(16205, 7950);
-        QTest::newRow("welcome rising, larger")
-            << welcome << 20 << QSize(2560, 1440) << false << QPointF(25805, 15200);
-        QTest::newRow("welcome rising, only lower")
-            << welcome << 20 << QSize(1920, 720) << false << QPointF(25805, 7950);
-        QTest::newRow("result just loaded, smallest")
-            << result << 0 << QSize(640, 480) << true << QPointF(6605, 1700);
-        QTest::newRow("result just loaded, taller")
-            << result << 0 << QSize(1920, 1200) << false << QPointF(25805, 12500);
-        QTest::newRow("result rising, narrower")
-            << result << 60 << QSize(1024, 768) << true << QPointF(12365, 6020);
-        QTest::newRow("result rising, larger")
-            << result << 60 << QSize(2560, 1440) << false << QPointF(25805, 13200);
+        // rises from below the new bottom edge. One that fits stays where it is and, if it was
+        // rising, rises on until it stands above the new bottom edge.
+        QTest::newRow("welcome at rest, narrower") << welcome << -1 << QSize(1280, 720) << true;
+        QTest::newRow("welcome at rest, only lower") << welcome << -1 << QSize(1920, 720) << true;
+        QTest::newRow("welcome at rest, smallest") << welcome << -1 << QSize(640, 480) << true;
+        QTest::newRow("welcome at rest, larger") << welcome << -1 << QSize(2560, 1440) << false;
+        QTest::newRow("result at rest, narrower") << result << -1 << QSize(1024, 768) << true;
+        QTest::newRow("result at rest, smaller") << result << -1 << QSize(800, 600) << true;
+        QTest::newRow("result at rest, taller") << result << -1 << QSize(1920, 1200) << false;
+        QTest::newRow("welcome rising, narrower") << welcome << 20 << QSize(1280, 720) << true;
+        QTest::newRow("welcome rising, larger") << welcome << 20 << QSize(2560, 1440) << false;
+        QTest::newRow("welcome rising, only lower") << welcome << 20 << QSize(1920, 720) << false;
+        QTest::newRow("result just loaded, smallest") << result << 0 << QSize(640, 480) << true;
+        QTest::newRow("result just loaded, taller") << result << 0 << QSize(1920, 1200) << false;
+        QTest::newRow("result rising, narrower") << result << 60 << QSize(1024, 768) << true;
+        QTest::newRow("result rising, larger") << result << 60 << QSize(2560, 1440) << false;
     }
 
     void screenChangeLeavesEveryPanelWhollyOnTheScreen()
@@ -155,8 +150,16 @@ private slots:
         QFETCH(int, pairsBefore);
         QFETCH(QSize, screen);
         QFETCH(bool, placedAgain);
-        QFETCH(QPointF, restingPlace);
         SlideInPanel* panel = pick(program());
+        const Twips height = designedHeight(*panel);
+        const Twips topBefore =
+            pairsBefore < 0 ? restingTop(height) : test_screen::kHeight - rise(pairsBefore);
+        const Twips newBottom = test_screen::twips(screen.height());
+        const QPointF restingPlace =
+            placedAgain
+                ? QPointF(leftOn(test_screen::twips(screen.width())).value(),
+                          restingTop(height, newBottom).value())
+                : QPointF(leftOn().value(), restingTopFrom(topBefore, height, newBottom).value());
         if (pairsBefore < 0) {
             riseUntilRest(*panel);
         } else {
@@ -167,14 +170,14 @@ private slots:
 
         ScreenSizeChange change;
         change.resize(screen);
-        const QPointF belowTheNewScreen(restingPlace.x(), screen.height() * 15.0);
+        const QPointF belowTheNewScreen(restingPlace.x(), newBottom.value());
         QCOMPARE(placeOf(*panel), !placedAgain ? before
                                   : rising     ? belowTheNewScreen
                                                : restingPlace);
         QCOMPARE(panel->riseTimer->isEnabled(), rising);
         riseUntilRest(*panel);
         QCOMPARE(placeOf(*panel), restingPlace);
-        QCOMPARE(panel->pos(), (restingPlace / 15.0).toPoint());
+        QCOMPARE(panel->pos(), (restingPlace / test_screen::kTwipsPerPixel).toPoint());
 
         // A growing screen moves nothing, and nothing starts the rise again.
         change.resize(QSize(3840, 2160));
@@ -218,8 +221,8 @@ private slots:
         verifyStaysOrIsPlacedAgain(*panel, before);
         const bool stayed = placeOf(*panel) == before;
         riseUntilRest(*panel);
-        const Twips restLine = forms::Monitor::primary().freeBottom() - panel->Height() -
-                               SlideInPanel::kRestAboveBottom;
+        const Twips restLine =
+            forms::Monitor::primary().freeBottom() - panel->Height() - kRestAboveBottom;
         if (stayed && topBefore < restLine) {
             // Already clear of the new bottom edge: it stops where it stands.
             QCOMPARE(panel->Top(), topBefore);
@@ -239,9 +242,9 @@ private slots:
         change.resize(QSize(1024, 768));
         QTRY_VERIFY_WITH_TIMEOUT(!panel->riseTimer->isEnabled(), 30000);
         const Twips bottomGap = gapAboveBottom(*panel);
-        QVERIFY2(bottomGap > 300_tw, qPrintable(QString::number(bottomGap.value())));
+        QVERIFY2(bottomGap > kRestAboveBottom, qPrintable(QString::number(bottomGap.value())));
         const Twips restingTop = panel->Top();
-        change.resize(QSize(1920, 1080));
+        change.resize(test_screen::kPixels);
         QTest::qWait(50);
         QCOMPARE(panel->Top(), restingTop);
     }
@@ -266,8 +269,7 @@ private slots:
             QVERIFY(next < 1000);
         }
         const Twips bottomGap = gapAboveBottom(*panel);
-        QVERIFY2(bottomGap > SlideInPanel::kRestAboveBottom,
-                 qPrintable(QString::number(bottomGap.value())));
+        QVERIFY2(bottomGap > kRestAboveBottom, qPrintable(QString::number(bottomGap.value())));
         QVERIFY(standsWhollyOnScreen(*panel));
     }
 
@@ -296,7 +298,7 @@ private slots:
         // Half a pair: the step has come, the check has not.
         panel->riseTimer->tick();
         QVERIFY(panel->riseTimer->isEnabled());
-        QVERIFY(panel->Top() < 16200_tw);
+        QVERIFY(panel->Top() < test_screen::kHeight);
 
         if (byDoubleClick) {
             QTest::mouseDClick(panel->windowHandle(), Qt::LeftButton, {}, freeSurface);
@@ -326,11 +328,11 @@ private slots:
                                        : static_cast<SlideInPanel*>(program().welcomePanel());
         QVERIFY(again != nullptr);
         QCOMPARE(again->isVisible(), isResult);
-        QCOMPARE(again->Top(), 16200_tw);
-        QCOMPARE(again->Left(), 25805_tw);
+        QCOMPARE(again->Top(), test_screen::kHeight);
+        QCOMPARE(again->Left(), leftOn());
         QVERIFY(again->riseTimer->isEnabled());
-        QCOMPARE(riseUntilRest(*again), isResult ? 110 : 57);
-        QCOMPARE(again->Top(), isResult ? 10700_tw : 13350_tw);
+        QCOMPARE(riseUntilRest(*again), stepsToRest(designedHeight(*again)));
+        QCOMPARE(again->Top(), restingTop(designedHeight(*again)));
     }
 
     void closingOnItsOwnTimersMidRise_data() { addPanelRows(); }
@@ -436,7 +438,7 @@ private slots:
         QCOMPARE(result->pointsLine->caption(), expected.pointsLine);
 
         riseUntilRest(*panel);
-        QCOMPARE(panel->Top(), 10700_tw);
+        QCOMPARE(panel->Top(), kResultRestingTop);
         QVERIFY(!program().welcomePanel()->isVisible());
     }
 
@@ -455,8 +457,8 @@ private slots:
         for (const SlideInPanel* each :
              {static_cast<const SlideInPanel*>(panel),
               static_cast<const SlideInPanel*>(program().welcomePanel())}) {
-            QVERIFY(each->Top() <= (each == panel ? 10700_tw : 13350_tw));
-            QVERIFY(gapAboveBottom(*each) > SlideInPanel::kRestAboveBottom);
+            QVERIFY(each->Top() <= restingTop(designedHeight(*each)));
+            QVERIFY(gapAboveBottom(*each) > kRestAboveBottom);
         }
         QVERIFY(!program().welcomePanel()->isVisible());
     }
@@ -470,8 +472,8 @@ private slots:
         // with no 1 ms check between them.
         QFETCH(PanelPicker, pick);
         SlideInPanel* panel = pick(program());
-        const Twips restingTop = qobject_cast<ResultPanel*>(panel) != nullptr ? 10700_tw : 13350_tw;
-        while (panel->Top() > restingTop + SlideInPanel::kRiseStep) {
+        const Twips restingTop = panel_places::restingTop(designedHeight(*panel));
+        while (panel->Top() > restingTop + kRiseStep) {
             tickPanel(*panel, 1);
         }
         QVERIFY(panel->riseTimer->isEnabled());

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Velorin developers <velorin@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "test_screen.h"
+
+#include <QRect>
+
+// Where the panels stand, worked out from their design rather than read from the program:
+// 2895 twips wide, 100 in from the right edge of the screen's free area, placed just below
+// its bottom edge and rising 50 twips a step until their own bottom edge stands more than 300
+// twips above it.
+namespace panel_places {
+
+using forms::Twips;
+
+constexpr Twips kWidth{2895};
+constexpr Twips kWelcomeHeight{2505};
+constexpr Twips kResultHeight{5175};
+constexpr Twips kRightMargin{100};
+constexpr Twips kRestAboveBottom{300};
+constexpr Twips kRiseStep{50};
+
+constexpr Twips rise(int steps)
+{
+    return Twips(kRiseStep.value() * static_cast<float>(steps));
+}
+
+constexpr Twips leftOn(Twips freeRight = test_screen::kWidth)
+{
+    return freeRight - kWidth - kRightMargin;
+}
+
+// The steps a panel rising from this Top takes before it rests: none if it already stands
+// high enough, and one more where its bottom edge is exactly 300 twips up.
+constexpr int stepsToRest(Twips height, Twips from, Twips freeBottom)
+{
+    const Twips stillToRise = from - (freeBottom - height - kRestAboveBottom);
+    return stillToRise < Twips(0) ? 0
+                                  : static_cast<int>(stillToRise.value() / kRiseStep.value()) + 1;
+}
+
+constexpr int stepsToRest(Twips height, Twips freeBottom = test_screen::kHeight)
+{
+    return stepsToRest(height, freeBottom, freeBottom);
+}
+
+constexpr Twips restingTopFrom(Twips from, Twips height, Twips freeBottom)
+{
+    return from - rise(stepsToRest(height, from, freeBottom));
+}
+
+constexpr Twips restingTop(Twips height, Twips freeBottom = test_screen::kHeight)
+{
+    return restingTopFrom(freeBottom, height, freeBottom);
+}
+
+constexpr Twips kWelcomeRestingTop = restingTop(kWelcomeHeight);
+constexpr Twips kResultRestingTop = restingTop(kResultHeight);
+
+// The panel's window at rest on the test screen, in pixels.
+constexpr QRect restingWindow(Twips height, Twips freeBottom = test_screen::kHeight)
+{
+    using test_screen::pixels;
+    return QRect(pixels(leftOn()), pixels(restingTop(height, freeBottom)), pixels(kWidth),
+                 pixels(height));
+}
+
+} // namespace panel_places
