@@ -29,10 +29,15 @@ def fail(message):
     sys.exit(1)
 
 
+def passed(message):
+    """Reports what the steps just taken have checked."""
+    print(f"ok: {message}")
+
+
 def check(condition, message):
     if not condition:
         fail(message)
-    print(f"ok: {message}")
+    passed(message)
 
 
 def wait_for(what, probe, timeout=20.0):
@@ -49,7 +54,7 @@ def wait_for(what, probe, timeout=20.0):
 def check_soon(probe, message, timeout=10.0):
     """Checks that the probe comes true before the deadline."""
     wait_for(message, probe, timeout)
-    print(f"ok: {message}")
+    passed(message)
 
 
 def check_ends(process, how, timeout=15):

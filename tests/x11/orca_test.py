@@ -17,7 +17,7 @@ import sys
 import tempfile
 
 from accessible_tree import showing_windows
-from checks import QUESTIONS, check, check_ends, wait_for, xdotool
+from checks import QUESTIONS, check, check_ends, passed, wait_for, xdotool
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SPEECH_TIMEOUT = 30.0
@@ -92,11 +92,11 @@ def session(program, speech, env, orca):
         spoken = speech.wait("the welcome panel", "Welcome", WELCOME)
         check("notification" in spoken, "the welcome panel is announced when it appears")
         speech.wait("the first list", QUESTIONS[0], "combo box")
-        check(True, "the first list is spoken with its question")
+        passed("the first list is spoken with its question")
 
         for question in QUESTIONS[1:] + QUESTIONS[:1]:
             press_and_hear(speech, "the list Tab reaches", ["Tab"], question)
-        check(True, "each list is spoken with its question when Tab reaches it")
+        passed("each list is spoken with its question when Tab reaches it")
 
         press_and_hear(speech, "the answer chosen", ["Down"] * 4, "Brown")
         press_and_hear(speech, "the second list", ["Tab"], QUESTIONS[1])
@@ -107,7 +107,7 @@ def session(program, speech, env, orca):
 
         press_and_hear(speech, "the answer chosen", ["Up"], "Grey or brown")
         press_and_hear(speech, "the new result", ["Return"], *BROWN_AND_GREY)
-        check(True, "a second calculation is spoken too")
+        passed("a second calculation is spoken too")
 
         xdotool_key("Escape")
         wait_for("the result panel to close", lambda: not showing_windows("Result"))
