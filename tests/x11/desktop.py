@@ -19,9 +19,12 @@ from checks import check_ends, wait_for, xdotool
 ACCENT = (128, 128, 255)
 WHITE = (255, 255, 255)
 TASKBAR_COLOUR = (32, 64, 96)
-PANEL_WIDTH = 193
-WELCOME_HEIGHT = 167
-RESULT_HEIGHT = 345
+# The panels in twips, 15 to a pixel at 96 dpi: 2895 wide, 2505 (welcome) or 5175 (result)
+# high, 100 in from the right edge of the screen's free area, rising from its bottom edge 50
+# a step until their own bottom edge stands more than 300 above it.
+TWIPS_PER_PIXEL = 1440 // 96
+PANEL_WIDTH, WELCOME_HEIGHT, RESULT_HEIGHT = (twips // TWIPS_PER_PIXEL
+                                              for twips in (2895, 2505, 5175))
 # Three points of a panel's caption bar, from its top left corner, away from its text and "X".
 CAPTION_BAR_SPOTS = ((4, 4), (30, 19), (150, 3))
 
@@ -75,6 +78,15 @@ def geometry(window):
     """Where the window stands on the screen and its size; None when it is not mapped."""
     found = placement(window)
     return tuple(found[:4]) if found and found.viewable else None
+
+
+def resting_place(height, right=1920, bottom=1080):
+    """Where a panel of that height comes to rest (x, y) on a free area with those right and
+    bottom edges, all in pixels; a window lands on the nearest pixel."""
+    steps = (height * TWIPS_PER_PIXEL + 300) // 50 + 1
+    return tuple(int(twips / TWIPS_PER_PIXEL + 0.5) for twips in
+                 ((right - PANEL_WIDTH) * TWIPS_PER_PIXEL - 100,
+                  bottom * TWIPS_PER_PIXEL - steps * 50))
 
 
 def panel_at(height, place):

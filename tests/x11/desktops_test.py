@@ -22,10 +22,8 @@ import sys
 from checks import check, check_soon, wait_for, xdotool
 from desktop import (RESULT_HEIGHT, TASKBAR_COLOUR, WELCOME_HEIGHT, WHITE, Program,
                      active_window_name, caption_bar_hidden, caption_bar_shows, click, geometry,
-                     make_full_screen, other_program, panel_at, pixel, set_monitors,
-                     switch_workspace, taskbar, work_area_bottom)
-
-WELCOME_AT_REST = (1720, 890)
+                     make_full_screen, other_program, panel_at, pixel, resting_place,
+                     set_monitors, switch_workspace, taskbar, work_area_bottom)
 
 
 def shown(place):
@@ -37,10 +35,10 @@ def hidden(place):
 
 
 def panels_belong_to_the_window(program):
-    welcome = WELCOME_AT_REST
+    welcome = resting_place(WELCOME_HEIGHT)
     check_soon(lambda: program.place() == (659, 217), "the questionnaire window opens centred")
     check_soon(lambda: panel_at(WELCOME_HEIGHT, welcome) and caption_bar_shows(*welcome),
-               "the welcome panel rests at (1720, 890), on the screen", timeout=15)
+               f"the welcome panel rests at {welcome}, on the screen", timeout=15)
     check(active_window_name() == "Form1", "the questionnaire window keeps the focus")
 
     with other_program() as other:
@@ -68,8 +66,8 @@ def panels_belong_to_the_window(program):
 
 
 def panels_rest_above_the_taskbar(program, bottom):
-    welcome = (1720, bottom - 190)
-    result = (1720, bottom - 367)
+    welcome = resting_place(WELCOME_HEIGHT, bottom=bottom)
+    result = resting_place(RESULT_HEIGHT, bottom=bottom)
     check_soon(lambda: panel_at(WELCOME_HEIGHT, welcome) and caption_bar_shows(*welcome),
                f"the welcome panel rests wholly above a taskbar at y {bottom}", timeout=15)
     program.press_calculate_and_let_go_elsewhere()
@@ -86,14 +84,14 @@ def panels_follow_the_window_across_monitors(program):
     # Once the window manager has placed it: kwin maps a window before it moves it.
     check_soon(lambda: geometry(window) == (2259, 189, 601, 645),
                "the window opens centred on the primary monitor")
-    corner = (3000, 834)
+    corner = resting_place(WELCOME_HEIGHT, right=1920 + 1280, bottom=1024)
     check_soon(lambda: panel_at(WELCOME_HEIGHT, corner) and caption_bar_shows(*corner),
                "the welcome panel rests at the primary monitor's bottom-right", timeout=15)
 
     program.drag_caption_bar(-1600, 0)
     check_soon(lambda: program.place() == (659, 189), "the window is dragged across")
     program.calculate()
-    corner = (1720, 713)
+    corner = resting_place(RESULT_HEIGHT)
     check_soon(lambda: panel_at(RESULT_HEIGHT, corner) and caption_bar_shows(*corner),
                "its result rests at the other monitor's bottom-right", timeout=15)
 

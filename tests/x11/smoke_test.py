@@ -19,8 +19,9 @@ import pyatspi
 
 from accessible_tree import application, children, role, showing, windows
 from checks import QUESTIONS, check, check_ends, check_soon, fail, wait_for, xdotool
-from desktop import (Program, active_window_name, current_workspace, other_program, placement,
-                     switch_workspace, x_windows)
+from desktop import (PANEL_WIDTH, RESULT_HEIGHT, WELCOME_HEIGHT, Program, active_window_name,
+                     current_workspace, other_program, placement, resting_place, switch_workspace,
+                     x_windows)
 
 SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
@@ -126,8 +127,9 @@ def main(program):
         check(near(extents(form1), (659, 217, 601, 645)), "questionnaire window 601 x 645, centred")
 
         welcome = wait_for("the welcome panel", lambda: windows(app, "Welcome"))[0]
-        wait_for("the welcome panel at rest", lambda: extents(welcome)[1] == 890, timeout=10)
-        check(extents(welcome) == (1720, 890, 193, 167), "welcome panel rests at (1720, 890)")
+        at_rest = (*resting_place(WELCOME_HEIGHT), PANEL_WIDTH, WELCOME_HEIGHT)
+        wait_for("the welcome panel at rest", lambda: extents(welcome)[1] == at_rest[1], timeout=10)
+        check(extents(welcome) == at_rest, f"welcome panel rests at {at_rest[:2]}")
         check(xdotool("getwindowfocus", "getwindowname") == "Form1",
               "the questionnaire window keeps the keyboard focus")
 
@@ -142,7 +144,7 @@ def main(program):
         # A press on the calculate button released elsewhere shows the result panel and
         # leaves the welcome panel: both are up.
         velorin.press_calculate_and_let_go_elsewhere()
-        resting = {167: (1720, 890), 345: (1720, 713)}
+        resting = {height: resting_place(height) for height in (WELCOME_HEIGHT, RESULT_HEIGHT)}
 
         def panels_at(mapped):
             panels = [placement(w) for w in x_windows("Form2")]
@@ -192,8 +194,9 @@ def main(program):
         names = [c.name for c in children(result)]
         check(EXPECTED_SKIN_TYPE in names, "the result panel shows skin type II")
         check(not showing(welcome), "the welcome panel is hidden by the calculation")
-        wait_for("the result panel at rest", lambda: extents(result)[1] == 713, timeout=10)
-        check(extents(result) == (1720, 713, 193, 345), "result panel rests at (1720, 713)")
+        at_rest = (*resting_place(RESULT_HEIGHT), PANEL_WIDTH, RESULT_HEIGHT)
+        wait_for("the result panel at rest", lambda: extents(result)[1] == at_rest[1], timeout=10)
+        check(extents(result) == at_rest, f"result panel rests at {at_rest[:2]}")
 
         velorin.drag_caption_bar(100, 50)
         check_soon(lambda: near(extents(form1)[:2], (659 + 100, 217 + 50)),
