@@ -35,26 +35,27 @@ constexpr Twips leftOn(Twips freeRight = test_screen::kWidth)
 
 // The steps a panel rising from this Top takes before it rests: none if it already stands
 // high enough, and one more where its bottom edge is exactly 300 twips up.
-constexpr int stepsToRest(Twips height, Twips from, Twips freeBottom)
+constexpr int stepsToRest(Twips height, Twips freeBottom, Twips from)
 {
     const Twips stillToRise = from - (freeBottom - height - kRestAboveBottom);
     return stillToRise < Twips(0) ? 0
                                   : static_cast<int>(stillToRise.value() / kRiseStep.value()) + 1;
 }
 
+// Rising from where the panel is placed: just below the bottom edge.
 constexpr int stepsToRest(Twips height, Twips freeBottom = test_screen::kHeight)
 {
     return stepsToRest(height, freeBottom, freeBottom);
 }
 
-constexpr Twips restingTopFrom(Twips from, Twips height, Twips freeBottom)
+constexpr Twips restingTop(Twips height, Twips freeBottom, Twips from)
 {
-    return from - rise(stepsToRest(height, from, freeBottom));
+    return from - rise(stepsToRest(height, freeBottom, from));
 }
 
 constexpr Twips restingTop(Twips height, Twips freeBottom = test_screen::kHeight)
 {
-    return restingTopFrom(freeBottom, height, freeBottom);
+    return restingTop(height, freeBottom, freeBottom);
 }
 
 constexpr Twips kWelcomeRestingTop = restingTop(kWelcomeHeight);

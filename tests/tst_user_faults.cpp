@@ -159,7 +159,7 @@ private slots:
             placedAgain
                 ? QPointF(leftOn(test_screen::twips(screen.width())).value(),
                           restingTop(height, newBottom).value())
-                : QPointF(leftOn().value(), restingTopFrom(topBefore, height, newBottom).value());
+                : QPointF(leftOn().value(), restingTop(height, newBottom, topBefore).value());
         if (pairsBefore < 0) {
             riseUntilRest(*panel);
         } else {
