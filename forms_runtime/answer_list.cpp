@@ -60,8 +60,8 @@ AnswerList::AnswerList(const ListDesign& design, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, toQColor(design.backColor));
-    colours.setColor(QPalette::Text, toQColor(design.foreColor));
+    colours.setColor(QPalette::Base, design.backColor);
+    colours.setColor(QPalette::Text, design.foreColor);
     setPalette(colours);
 
     for (const std::string_view entry : design.entries) {

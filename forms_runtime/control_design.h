@@ -4,9 +4,9 @@
 
 #pragma once
 
-#include "forms_runtime/palette.h"
 #include "forms_runtime/twips.h"
 
+#include <QColor>
 #include <span>
 #include <string_view>
 
@@ -33,7 +33,7 @@ struct LabelDesign
     int index = kNoIndex;
     std::string_view caption;
     Twips left, top, width, height;
-    Colour backColor, foreColor;
+    QColor backColor, foreColor;
     FontSpec font;
     Alignment alignment = Alignment::Left;
     int tabIndex;
@@ -44,7 +44,7 @@ struct ShapeDesign
 {
     std::string_view name;
     Twips left, top, width, height;
-    Colour borderColor;
+    QColor borderColor;
     int borderPixels;
 };
 
@@ -53,7 +53,7 @@ struct LineDesign
     std::string_view name;
     int index;
     Twips x1, y1, x2, y2;
-    Colour colour;
+    QColor colour;
     int widthPixels;
 };
 
@@ -62,7 +62,7 @@ struct ListDesign
     std::string_view name;
     int index;
     Twips left, top, width, height;
-    Colour backColor, foreColor;
+    QColor backColor, foreColor;
     FontSpec font;
     int tabIndex;
     std::span<const std::string_view> entries; // any number; they must outlive the list
@@ -88,7 +88,7 @@ struct FormDesign
 {
     std::string_view caption;
     Twips width, height;
-    Colour backColor;
+    QColor backColor;
     WindowKind kind;
     StartUpPosition startUpPosition;
     std::string_view iconFolder = {}; // a resource folder of images; empty: no icon of its own

@@ -84,7 +84,7 @@ Form::Form(const FormDesign& design)
         resize(m_width.toPixels(), m_height.toPixels());
     }
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, toQColor(design.backColor));
+    colours.setColor(QPalette::Window, design.backColor);
     setPalette(colours);
     setAutoFillBackground(true);
     setMouseTracking(true);

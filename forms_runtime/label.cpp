@@ -57,13 +57,13 @@ bool Label::hasClickHandler() const
     return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
 }
 
-void Label::setBackColor(Colour colour)
+void Label::setBackColor(const QColor& colour)
 {
     m_backColor = colour;
     applyColours();
 }
 
-void Label::setForeColor(Colour colour)
+void Label::setForeColor(const QColor& colour)
 {
     m_foreColor = colour;
     applyColours();
@@ -72,14 +72,13 @@ void Label::setForeColor(Colour colour)
 void Label::applyColours()
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, toQColor(m_backColor));
-    colours.setColor(QPalette::WindowText, toQColor(m_foreColor));
+    colours.setColor(QPalette::Window, m_backColor);
+    colours.setColor(QPalette::WindowText, m_foreColor);
     setPalette(colours);
     // A label on its form's own colour looks the same either way; leaving its background
     // unpainted lets the separator lines beneath it show through.
     const QWidget* form = window();
-    setAutoFillBackground(form == this ||
-                          form->palette().color(QPalette::Window) != toQColor(m_backColor));
+    setAutoFillBackground(form == this || form->palette().color(QPalette::Window) != m_backColor);
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

@@ -23,10 +23,10 @@ public:
 
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
-    Colour backColor() const { return m_backColor; }
-    void setBackColor(Colour colour);
-    Colour foreColor() const { return m_foreColor; }
-    void setForeColor(Colour colour);
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor& colour);
+    QColor foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor& colour);
     // Does what a left click does, the press and then the click: for assistive tools.
     void click();
     bool hasClickHandler() const;
@@ -48,8 +48,8 @@ private:
     void applyColours();
 
     QString m_caption;
-    Colour m_backColor;
-    Colour m_foreColor;
+    QColor m_backColor;
+    QColor m_foreColor;
     bool m_clickArmed = false;
 };
 

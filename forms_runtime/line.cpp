@@ -27,7 +27,7 @@ Line::Line(const LineDesign& design, QWidget* parent) : QWidget(parent), m_colou
 
 void Line::paintEvent(QPaintEvent*)
 {
-    QPainter(this).fillRect(rect(), toQColor(m_colour));
+    QPainter(this).fillRect(rect(), m_colour);
 }
 
 } // namespace forms

@@ -24,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Colour m_colour;
+    QColor m_colour;
 };
 
 } // namespace forms

@@ -19,7 +19,7 @@ Shape::Shape(const ShapeDesign& design, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Shape::setBorderColor(Colour colour)
+void Shape::setBorderColor(const QColor& colour)
 {
     m_borderColor = colour;
     update();
@@ -29,13 +29,12 @@ void Shape::paintEvent(QPaintEvent*)
 {
     // The border lies inside the shape's rectangle, as wide as designed.
     QPainter painter(this);
-    const QColor colour = toQColor(m_borderColor);
     const QRect outer = rect();
     const int edge = m_borderPixels;
-    painter.fillRect(outer.x(), outer.y(), outer.width(), edge, colour);
-    painter.fillRect(outer.x(), outer.bottom() - edge + 1, outer.width(), edge, colour);
-    painter.fillRect(outer.x(), outer.y(), edge, outer.height(), colour);
-    painter.fillRect(outer.right() - edge + 1, outer.y(), edge, outer.height(), colour);
+    painter.fillRect(outer.x(), outer.y(), outer.width(), edge, m_borderColor);
+    painter.fillRect(outer.x(), outer.bottom() - edge + 1, outer.width(), edge, m_borderColor);
+    painter.fillRect(outer.x(), outer.y(), edge, outer.height(), m_borderColor);
+    painter.fillRect(outer.right() - edge + 1, outer.y(), edge, outer.height(), m_borderColor);
 }
 
 } // namespace forms

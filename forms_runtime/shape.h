@@ -20,14 +20,14 @@ public:
 
     Shape(const ShapeDesign& design, QWidget* parent);
 
-    Colour borderColor() const { return m_borderColor; }
-    void setBorderColor(Colour colour);
+    QColor borderColor() const { return m_borderColor; }
+    void setBorderColor(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Colour m_borderColor;
+    QColor m_borderColor;
     int m_borderPixels;
 };
 

@@ -13,8 +13,8 @@ using namespace forms::twips_literals;
 
 namespace {
 
-constexpr Colour kAdviceColour = 0x8080FF; // RGB 255, 128, 128
-constexpr Colour kPointsColour = 0x0080FF; // RGB 255, 128, 0
+constexpr QColor kAdviceColour(255, 128, 128);
+constexpr QColor kPointsColour(255, 128, 0);
 constexpr FontSpec kResultFont{"Arial", 9.75f, kBold, 178};
 
 } // namespace

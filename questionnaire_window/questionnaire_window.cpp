@@ -21,7 +21,7 @@
 using forms::toQString;
 
 namespace {
-constexpr forms::Colour kPressedColour = 0xFFC0C0; // RGB 192, 192, 255
+constexpr QColor kPressedColour(192, 192, 255);
 } // namespace
 using velorin::colours::kAccent;
 using velorin::colours::kBlack;

@@ -5,15 +5,14 @@
 #pragma once
 
 #include "forms_runtime/control_design.h"
-#include "forms_runtime/palette.h"
 
 // Velorin's look, shared by all its forms: its three colours and its fonts.
 namespace velorin {
 
 namespace colours {
-inline constexpr forms::Colour kBlack = 0x000000;
-inline constexpr forms::Colour kWhite = 0xFFFFFF;
-inline constexpr forms::Colour kAccent = 0xFF8080; // RGB 128, 128, 255
+inline constexpr QColor kBlack(0, 0, 0);
+inline constexpr QColor kWhite(255, 255, 255);
+inline constexpr QColor kAccent(128, 128, 255);
 } // namespace colours
 
 // The small texts of a caption bar: its close and about labels.

@@ -21,11 +21,11 @@ Q_DECLARE_METATYPE(Positions)
 
 namespace {
 
-constexpr forms::Colour kNormalBack = 0x000000;
-constexpr forms::Colour kHoverBack = 0xFF8080;
-constexpr forms::Colour kPressedBack = 0xFFC0C0;
-constexpr forms::Colour kAccent = 0xFF8080;
-constexpr forms::Colour kWhite = 0xFFFFFF;
+constexpr QColor kNormalBack(0, 0, 0);
+constexpr QColor kHoverBack(128, 128, 255);
+constexpr QColor kPressedBack(192, 192, 255);
+constexpr QColor kAccent(128, 128, 255);
+constexpr QColor kWhite(255, 255, 255);
 
 void verifyResultShows(ResultPanel* panel, int points)
 {
@@ -84,7 +84,7 @@ class EndToEndTest : public ProgramTestCase
 {
     Q_OBJECT
 
-    void verifyButtonColours(forms::Colour back, forms::Colour frame)
+    void verifyButtonColours(const QColor& back, const QColor& frame)
     {
         QCOMPARE(questionnaire().calculateButton->backColor(), back);
         QCOMPARE(questionnaire().calculateButtonFrame->borderColor(), frame);
