@@ -21,7 +21,6 @@ struct FontSpec
     std::string_view face; // a family name, or a face drawn with a substitute
     float points;
     int weight;
-    int charset; // kept for the record; every text is plain ASCII
 };
 
 enum class Alignment { Left, Centre };

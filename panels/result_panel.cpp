@@ -15,7 +15,7 @@ namespace {
 
 constexpr QColor kAdviceColour(255, 128, 128);
 constexpr QColor kPointsColour(255, 128, 0);
-constexpr FontSpec kResultFont{"Arial", 9.75f, kBold, 178};
+constexpr FontSpec kResultFont{"Arial", 9.75f, kBold};
 
 } // namespace
 

@@ -32,7 +32,7 @@ SlideInPanel::SlideInPanel(Twips height, std::string_view caption, int closeTabI
                         .height = 345_tw,
                         .backColor = velorin::colours::kAccent,
                         .foreColor = velorin::colours::kWhite,
-                        .font = {"Tahoma", 12, kBold, 178},
+                        .font = {"Tahoma", 12, kBold},
                         .alignment = Alignment::Centre,
                         .tabIndex = 0}))
 {

@@ -22,6 +22,6 @@ WelcomePanel::WelcomePanel()
            .height = 1935_tw,
            .backColor = velorin::colours::kBlack,
            .foreColor = velorin::colours::kWhite,
-           .font = {"Tahoma", 14.25f, kBold, 178},
+           .font = {"Tahoma", 14.25f, kBold},
            .tabIndex = 1}))
 {}

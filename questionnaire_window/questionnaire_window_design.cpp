@@ -21,10 +21,10 @@ using velorin::colours::kWhite;
 
 namespace {
 
-constexpr FontSpec kTitleFont{"Tahoma", 14.25f, kBold, 178};
-constexpr FontSpec kButtonFont{"Arial", 14.25f, kBold, 178};
-constexpr FontSpec kQuestionFont{"Arial", 12, kBold, 178};
-constexpr FontSpec kListFont{"Tahoma", 8.25f, kRegular, 178};
+constexpr FontSpec kTitleFont{"Tahoma", 14.25f, kBold};
+constexpr FontSpec kButtonFont{"Arial", 14.25f, kBold};
+constexpr FontSpec kQuestionFont{"Arial", 12, kBold};
+constexpr FontSpec kListFont{"Tahoma", 8.25f, kRegular};
 
 constexpr Twips kListWidth{2775};
 constexpr Twips kListHeight{315};

@@ -25,7 +25,7 @@ void setUpLook()
     forms::substituteFace("Arial", QStringLiteral("Liberation Sans"));
     // Whatever no design sets (message box, tooltips) uses the classic dialog font; it
     // also spares loading a system face only to replace it at once.
-    QApplication::setFont(forms::toQFont({"Tahoma", 8.25f, forms::kRegular, 0}));
+    QApplication::setFont(forms::toQFont({"Tahoma", 8.25f, forms::kRegular}));
 }
 
 } // namespace velorin

@@ -16,7 +16,7 @@ inline constexpr QColor kAccent(128, 128, 255);
 } // namespace colours
 
 // The small texts of a caption bar: its close and about labels.
-inline constexpr forms::FontSpec kCaptionBarFont{"Arial", 9.75f, forms::kBold, 0};
+inline constexpr forms::FontSpec kCaptionBarFont{"Arial", 9.75f, forms::kBold};
 
 // The caption bar's close label, the same "X" on every form; only where it stands along the
 // bar and its tab index differ.

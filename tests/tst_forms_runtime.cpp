@@ -40,9 +40,9 @@ Q_DECLARE_METATYPE(FontSpec)
 
 namespace {
 
-constexpr FontSpec kFont{"Arial", 8, kRegular, 0};
+constexpr FontSpec kFont{"Arial", 8, kRegular};
 // The look's default font, which the application's font is.
-constexpr FontSpec kApplicationFont{"Tahoma", 8.25f, kRegular, 0};
+constexpr FontSpec kApplicationFont{"Tahoma", 8.25f, kRegular};
 
 // 400 x 300 pixels at 15 twips a pixel.
 constexpr FormDesign kTestFormDesign{
