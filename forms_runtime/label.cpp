@@ -63,12 +63,6 @@ void Label::setBackColor(const QColor& colour)
     applyColours();
 }
 
-void Label::setForeColor(const QColor& colour)
-{
-    m_foreColor = colour;
-    applyColours();
-}
-
 void Label::applyColours()
 {
     QPalette colours = palette();

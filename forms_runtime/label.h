@@ -25,8 +25,6 @@ public:
     void setCaption(const QString& caption);
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor& colour);
-    QColor foreColor() const { return m_foreColor; }
-    void setForeColor(const QColor& colour);
     // Does what a left click does, the press and then the click: for assistive tools.
     void click();
     bool hasClickHandler() const;
@@ -49,7 +47,7 @@ private:
 
     QString m_caption;
     QColor m_backColor;
-    QColor m_foreColor;
+    const QColor m_foreColor;
     bool m_clickArmed = false;
 };
 

@@ -19,7 +19,6 @@ class Timer : public QObject
 public:
     Timer(const TimerDesign& design, QObject* parent);
 
-    int interval() const { return m_interval; }
     void setInterval(int milliseconds);
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
