@@ -4,9 +4,9 @@
 
 #include "forms_runtime/accessible_factory.h"
 
+#include "controls/label.h"
+#include "controls/label_accessible.h"
 #include "forms_runtime/form.h"
-#include "forms_runtime/label.h"
-#include "forms_runtime/label_accessible.h"
 
 #include <QAccessibleWidget>
 

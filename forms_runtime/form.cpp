@@ -4,16 +4,16 @@
 
 #include "forms_runtime/form.h"
 
-#include "forms_runtime/answer_list.h"
-#include "forms_runtime/label.h"
-#include "forms_runtime/line.h"
-#include "forms_runtime/mouse_buttons.h"
+#include "controls/answer_list.h"
+#include "controls/label.h"
+#include "controls/line.h"
+#include "controls/mouse_buttons.h"
+#include "controls/pointer.h"
+#include "controls/shape.h"
+#include "controls/text.h"
+#include "controls/timer.h"
 #include "forms_runtime/notification_announcer.h"
-#include "forms_runtime/pointer.h"
 #include "forms_runtime/screen.h"
-#include "forms_runtime/shape.h"
-#include "forms_runtime/text.h"
-#include "forms_runtime/timer.h"
 #include "forms_runtime/window_system.h"
 
 #include <QCloseEvent>

@@ -4,8 +4,8 @@
 
 #include "forms_runtime/window_drag.h"
 
+#include "controls/pointer.h"
 #include "forms_runtime/form.h"
-#include "forms_runtime/pointer.h"
 #include "forms_runtime/window_system.h"
 
 #include <QGuiApplication>

@@ -4,8 +4,8 @@
 
 #include "panels/result_panel.h"
 
-#include "forms_runtime/label.h"
-#include "forms_runtime/shape.h"
+#include "controls/label.h"
+#include "controls/shape.h"
 #include "resources/look.h"
 
 using namespace forms;

@@ -4,11 +4,11 @@
 
 #include "panels/slide_in_panel.h"
 
+#include "controls/label.h"
+#include "controls/timer.h"
 #include "forms_runtime/form_registry.h"
-#include "forms_runtime/label.h"
 #include "forms_runtime/screen.h"
 #include "forms_runtime/screen_changes.h"
-#include "forms_runtime/timer.h"
 #include "resources/look.h"
 
 using namespace forms;

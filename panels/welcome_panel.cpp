@@ -4,7 +4,7 @@
 
 #include "panels/welcome_panel.h"
 
-#include "forms_runtime/label.h"
+#include "controls/label.h"
 #include "resources/look.h"
 
 using namespace forms;

@@ -4,10 +4,10 @@
 
 // The questionnaire window's design table: the window and its controls, front to back.
 #include "assessment/questionnaire.h"
-#include "forms_runtime/answer_list.h"
-#include "forms_runtime/label.h"
-#include "forms_runtime/line.h"
-#include "forms_runtime/shape.h"
+#include "controls/answer_list.h"
+#include "controls/label.h"
+#include "controls/line.h"
+#include "controls/shape.h"
 #include "questionnaire_window/questionnaire_window.h"
 #include "resources/look.h"
 

@@ -4,8 +4,8 @@
 
 #include "resources/look.h"
 
-#include "forms_runtime/control_design.h"
-#include "forms_runtime/fonts.h"
+#include "controls/control_design.h"
+#include "controls/fonts.h"
 
 #include <QApplication>
 #include <QFont>

@@ -4,8 +4,8 @@
 
 #pragma once
 
+#include "controls/timer.h"
 #include "forms_runtime/screen.h"
-#include "forms_runtime/timer.h"
 #include "panels/slide_in_panel.h"
 
 // Drives a panel's timers by hand, in pairs as they normally come: the 1 ms check, then

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/fonts.h"
+#include "controls/fonts.h"
+#include "controls/label.h"
+#include "controls/timer.h"
 #include "forms_runtime/form_registry.h"
-#include "forms_runtime/label.h"
-#include "forms_runtime/timer.h"
 #include "panel_places.h"
 #include "panel_ticks.h"
 #include "panels/result_panel.h"

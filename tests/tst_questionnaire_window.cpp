@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assessment/questionnaire.h"
-#include "forms_runtime/fonts.h"
+#include "controls/fonts.h"
 #include "program_driver.h"
 
 #include <QApplication>

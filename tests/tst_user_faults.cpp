@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/fonts.h"
+#include "controls/fonts.h"
 #include "panel_places.h"
 #include "panel_ticks.h"
 #include "program_driver.h"

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "forms_runtime/twips.h"
+#include "controls/twips.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "forms_runtime/control_design.h"
+#include "controls/control_design.h"
 
 #include <QComboBox>
 

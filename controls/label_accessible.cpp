@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/label_accessible.h"
+#include "controls/label_accessible.h"
 
-#include "forms_runtime/label.h"
+#include "controls/label.h"
 
 #include <QMetaObject>
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/line.h"
+#include "controls/line.h"
 
-#include "forms_runtime/text.h"
+#include "controls/text.h"
 
 #include <QPainter>
 #include <algorithm>

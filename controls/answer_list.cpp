@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/answer_list.h"
+#include "controls/answer_list.h"
 
-#include "forms_runtime/fonts.h"
-#include "forms_runtime/text.h"
+#include "controls/fonts.h"
+#include "controls/text.h"
 
 #include <QApplication>
 #include <QCompleter>

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/label.h"
+#include "controls/label.h"
 
-#include "forms_runtime/fonts.h"
-#include "forms_runtime/mouse_buttons.h"
-#include "forms_runtime/pointer.h"
-#include "forms_runtime/text.h"
+#include "controls/fonts.h"
+#include "controls/mouse_buttons.h"
+#include "controls/pointer.h"
+#include "controls/text.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/shape.h"
+#include "controls/shape.h"
 
-#include "forms_runtime/text.h"
+#include "controls/text.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "forms_runtime/pointer.h"
+#include "controls/pointer.h"
 
 namespace forms::pointer {
 
