@@ -18,12 +18,6 @@ Timer::Timer(const TimerDesign& design, QObject* parent)
     restart();
 }
 
-void Timer::setInterval(int milliseconds)
-{
-    m_interval = milliseconds;
-    restart();
-}
-
 void Timer::setEnabled(bool enabled)
 {
     if (enabled == m_enabled) {

@@ -19,7 +19,6 @@ class Timer : public QObject
 public:
     Timer(const TimerDesign& design, QObject* parent);
 
-    void setInterval(int milliseconds);
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     // Whether the timer will still wake the program: enabled with a non-zero interval.
@@ -35,7 +34,7 @@ private:
     void restart();
 
     QTimer m_clock;
-    int m_interval;
+    const int m_interval;
     bool m_enabled;
 };
 

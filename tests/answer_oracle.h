@@ -16,6 +16,21 @@ namespace oracle {
 
 inline constexpr int kQuestions = 10;
 
+// The questions as they are read aloud, without the line breaks that end their captions.
+inline const std::array<const char*, kQuestions> kQuestionTexts{
+    "What is the natural colour of your skin?",
+    "What colour are your eyes?",
+    "What is your natural hair colour?",
+    "How long can you stay in the summer sun without suntan lotion before you burn?",
+    "How many Freckles do you have?",
+    "Does your skin usually display a tanning effect immediately after a long sun bathing "
+    "session?",
+    "Does your skin go brown after a long sunbathing session?",
+    "Does your face react to the sun?",
+    "How does your skin react to sunburn?",
+    "How does your skin react to long sunbathing sessions?",
+};
+
 inline const std::array<std::array<const char*, 4>, kQuestions> kAnswers{{
     {"Reddish", "Whitish", "Beige", "Brown"},
     {"Bright blue,light grey,light green", "Blue, grey or green", "Grey or brown", "Dark"},

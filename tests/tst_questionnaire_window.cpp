@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "assessment/questionnaire.h"
+#include "answer_oracle.h"
 #include "controls/fonts.h"
 #include "program_driver.h"
 
@@ -59,18 +59,20 @@ private slots:
 
     void questionsAndListsHoldTheQuestionnaire()
     {
-        for (int i = 0; i < assessment::kQuestionCount; ++i) {
-            QCOMPARE(questionnaire().questionLabels[i]->caption(),
-                     toQString(assessment::questionText(i)));
+        for (std::size_t i = 0; i < oracle::kQuestions; ++i) {
+            const QString question = QLatin1String(oracle::kQuestionTexts[i]);
+            const forms::Label* label = questionnaire().questionLabels[i];
             // Read aloud without the line breaks that end the caption.
-            QCOMPARE(questionnaire().questionLabels[i]->accessibleName(),
-                     toQString(assessment::questionText(i)).trimmed());
+            QVERIFY(label->caption().startsWith(question + QLatin1String("\r\n")));
+            QCOMPARE(label->caption().trimmed(), question);
+            QCOMPARE(label->accessibleName(), question);
             const forms::AnswerList* list = questionnaire().answerLists[i];
             QCOMPARE(list->count(), 4);
             for (int k = 0; k < 4; ++k) {
-                QCOMPARE(list->itemText(k), toQString(assessment::answerText(i, k)));
+                QCOMPARE(list->itemText(k), QLatin1String(oracle::kAnswers[i][k]));
             }
-            QCOMPARE(list->currentText(), toQString(assessment::initialText(i)));
+            // The first answer shows, not chosen.
+            QCOMPARE(list->currentText(), QLatin1String(oracle::kAnswers[i][0]));
             QCOMPARE(list->listIndex(), -1);
             QCOMPARE(list->size(), QSize(185, 21));
         }
@@ -120,10 +122,10 @@ private slots:
     void tabVisitsTheListsInOrderAndWraps()
     {
         QCOMPARE(QApplication::focusWidget(), questionnaire().answerLists[0]);
-        for (int step = 1; step <= assessment::kQuestionCount; ++step) {
+        for (int step = 1; step <= oracle::kQuestions; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(),
-                     questionnaire().answerLists[step % assessment::kQuestionCount]);
+                     questionnaire().answerLists[step % oracle::kQuestions]);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), questionnaire().answerLists[9]);
@@ -161,7 +163,7 @@ private slots:
     void questionFitsItsLabel_data()
     {
         QTest::addColumn<int>("question");
-        for (int i = 0; i < assessment::kQuestionCount; ++i) {
+        for (int i = 0; i < oracle::kQuestions; ++i) {
             QTest::addRow("question %d", i) << i;
         }
     }
@@ -171,7 +173,7 @@ private slots:
     {
         QFETCH(int, question);
         const forms::Label* label = questionnaire().questionLabels[question];
-        const QString text = toQString(assessment::questionText(question)).trimmed();
+        const QString text = label->caption().trimmed();
         const QFontMetrics metrics(forms::toQFont({"Arial", 12, forms::kBold}));
         const QRect needed = metrics.boundingRect(label->rect(), Qt::TextWordWrap, text);
         QVERIFY2(label->rect().contains(needed), qPrintable(text));
