@@ -16,8 +16,8 @@
 #include "panels/welcome_panel.h"
 #include "questionnaire_window/questionnaire_window.h"
 #include "resources/look.h"
+#include "system_events.h"
 #include "twips_output.h"
-#include "window_system.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -132,9 +132,9 @@ public:
     {
         QWindow* window = control->window()->windowHandle();
         const QPoint at = spot ? control->mapTo(control->window(), *spot) : centreOf(control);
-        window_system::sendMouse(window, at, Qt::LeftButton, Qt::LeftButton,
+        system_events::sendMouse(window, at, Qt::LeftButton, Qt::LeftButton,
                                  QEvent::MouseButtonPress);
-        window_system::sendMouse(window, at, Qt::NoButton, Qt::LeftButton,
+        system_events::sendMouse(window, at, Qt::NoButton, Qt::LeftButton,
                                  QEvent::MouseButtonRelease);
     }
 
@@ -148,7 +148,7 @@ public:
                 QuestionnaireWindow* main = m_registry->loadedForm<QuestionnaireWindow>();
                 if (focused != nullptr && focused->flags().testFlag(Qt::WindowDoesNotAcceptFocus) &&
                     main != nullptr && main->isVisible()) {
-                    window_system::activate(main->windowHandle());
+                    system_events::activate(main->windowHandle());
                 }
             });
     }
@@ -184,7 +184,7 @@ private slots:
     void initTestCase()
     {
         velorin::setUpLook();
-        window_system::ignorePlatformNotes();
+        system_events::ignorePlatformNotes();
     }
     void init() { startProgram(); }
     void cleanup() { stopProgram(); }

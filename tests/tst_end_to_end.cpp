@@ -64,11 +64,11 @@ public:
     ToolsListening() : m_previous(QAccessible::installUpdateHandler(hearAnnouncement))
     {
         heard.clear();
-        window_system::setAccessibilityActive(true);
+        system_events::setAccessibilityActive(true);
     }
     ~ToolsListening()
     {
-        window_system::setAccessibilityActive(false);
+        system_events::setAccessibilityActive(false);
         QAccessible::installUpdateHandler(m_previous);
     }
     ToolsListening(const ToolsListening&) = delete;
@@ -279,7 +279,7 @@ private slots:
         QWindow* window = program().window();
         const auto send = [window](QPoint at, Qt::MouseButtons held, Qt::MouseButton changed,
                                    QEvent::Type type) {
-            window_system::sendMouse(window, at, held, changed, type);
+            system_events::sendMouse(window, at, held, changed, type);
         };
         const QPoint bare(20, 600);
         const QPoint moved = bare + QPoint(40, 30);
@@ -320,7 +320,7 @@ private slots:
             // The first press a little away from the second, as a hand does.
             QSignalSpy onTitle(questionnaire().title, &forms::Label::doubleClicked);
             QSignalSpy onSurface(&questionnaire(), &forms::Form::doubleClicked);
-            window_system::doublePressAndHold(window, grip - QPoint(3, 2), grip);
+            system_events::doublePressAndHold(window, grip - QPoint(3, 2), grip);
             QCOMPARE(onTitle.count() + onSurface.count(), 1);
         } else {
             QTest::mousePress(window, Qt::LeftButton, {}, grip);

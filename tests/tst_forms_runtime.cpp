@@ -14,9 +14,9 @@
 #include "forms_runtime/keystrokes.h"
 #include "forms_runtime/screen.h"
 #include "resources/look.h"
+#include "system_events.h"
 #include "test_screen.h"
 #include "twips_output.h"
-#include "window_system.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -689,7 +689,7 @@ void FormsRuntimeTest::writingFromOutsideTheKeyboardChangesNoList()
     if (how == QLatin1String("drop")) {
         // From another program, through the window system.
         QVERIFY(
-            !window_system::dropText(form.windowHandle(), centreInWindow(list->lineEdit()), text));
+            !system_events::dropText(form.windowHandle(), centreInWindow(list->lineEdit()), text));
     } else if (how == QLatin1String("insert")) {
         editable->insertText(3, text);
     } else {

@@ -161,7 +161,7 @@ protected:
 private:
     forms::FormRegistry& registry() { return m_program.registry(); }
     QWindow* mainWindow() { return m_questionnaire->windowHandle(); }
-    Qt::MouseButtons held() const { return window_system::heldButtons(); }
+    Qt::MouseButtons held() const { return system_events::heldButtons(); }
 
     void note(const QString& what)
     {
@@ -297,7 +297,7 @@ private:
     void sendRaw(QWindow* window, QPoint at, Qt::MouseButtons state, Qt::MouseButton button,
                  QEvent::Type type)
     {
-        window_system::sendMouse(window, at, state, button, type);
+        system_events::sendMouse(window, at, state, button, type);
         ++m_events;
         if (chance(60)) {
             QCoreApplication::processEvents();
@@ -632,7 +632,7 @@ void Monkey::wheel()
              .arg(at.x())
              .arg(at.y())
              .arg(nameOf(window)));
-    window_system::sendWheel(window, at, angle);
+    system_events::sendWheel(window, at, angle);
     ++m_events;
     QCoreApplication::processEvents();
 }
@@ -878,7 +878,7 @@ void Monkey::giveTheKeyboardBack()
     if ((focused == nullptr || !focused->isVisible()) &&
         QApplication::activePopupWidget() == nullptr &&
         QApplication::activeModalWidget() == nullptr) {
-        window_system::activate(mainWindow());
+        system_events::activate(mainWindow());
         tallyOne(QStringLiteral("keyboard handed back after a drop-down"));
     }
 }

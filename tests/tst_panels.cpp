@@ -11,8 +11,8 @@
 #include "panels/result_panel.h"
 #include "panels/welcome_panel.h"
 #include "resources/look.h"
+#include "system_events.h"
 #include "twips_output.h"
-#include "window_system.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -62,7 +62,7 @@ private slots:
     void initTestCase()
     {
         velorin::setUpLook();
-        window_system::ignorePlatformNotes();
+        system_events::ignorePlatformNotes();
     }
     void init() { m_registry = std::make_unique<forms::FormRegistry>(); }
     void cleanup() { m_registry.reset(); }

@@ -35,10 +35,10 @@ SlideInPanel* welcomePanel(ProgramDriver& program)
 
 SlideInPanel* resultPanel(ProgramDriver& program)
 {
-    window_system::sendMouse(program.window(),
+    system_events::sendMouse(program.window(),
                              ProgramDriver::centreOf(program.questionnaire().calculateButton),
                              Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
-    window_system::sendMouse(program.window(), QPoint(20, 600), Qt::NoButton, Qt::LeftButton,
+    system_events::sendMouse(program.window(), QPoint(20, 600), Qt::NoButton, Qt::LeftButton,
                              QEvent::MouseButtonRelease);
     return program.resultPanel();
 }

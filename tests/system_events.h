@@ -21,7 +21,7 @@
 
 // Input and screen changes sent as the window system sends them. Qt's private test and
 // window-system interfaces are used here and nowhere else in the suites.
-namespace window_system {
+namespace system_events {
 
 // One mouse event exactly as given (any buttons held), delivered at once and with nothing
 // else processed, so no timer ticks in between. QTest's record of the held buttons and of
@@ -106,7 +106,7 @@ inline void ignorePlatformNotes()
         });
 }
 
-} // namespace window_system
+} // namespace system_events
 
 // Changes the size of the test screen, as a monitor change or a resolution switch would,
 // and puts it back when the test is done.
