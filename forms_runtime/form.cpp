@@ -102,13 +102,13 @@ Form::Form(const FormDesign& design)
     }
 }
 
-void Form::setLeft(Twips left)
+void Form::setLeftTwips(Twips left)
 {
     m_left = left;
     applyPosition();
 }
 
-void Form::setTop(Twips top)
+void Form::setTopTwips(Twips top)
 {
     m_top = top;
     applyPosition();

@@ -31,12 +31,12 @@ public:
     explicit Form(const FormDesign& design);
 
     // In twips; QWidget's own x(), y(), width() and height() stay in pixels.
-    Twips Left() const { return m_left; }
-    void setLeft(Twips left);
-    Twips Top() const { return m_top; }
-    void setTop(Twips top);
-    Twips Width() const { return m_width; }
-    Twips Height() const { return m_height; }
+    Twips leftTwips() const { return m_left; }
+    void setLeftTwips(Twips left);
+    Twips topTwips() const { return m_top; }
+    void setTopTwips(Twips top);
+    Twips widthTwips() const { return m_width; }
+    Twips heightTwips() const { return m_height; }
     QString caption() const { return windowTitle(); }
     bool isMainWindow() const { return m_kind == WindowKind::Main; }
 

@@ -57,8 +57,8 @@ void SlideInPanel::placeBelowScreen()
     // right edge; Left before Top.
     m_monitor = owner() != nullptr ? Monitor::showing(*owner()) : Monitor::primary();
     showOnlyAbove(m_monitor.freeBottom());
-    setLeft(m_monitor.freeRight() - Width() - kRightMargin);
-    setTop(m_monitor.freeBottom());
+    setLeftTwips(m_monitor.freeRight() - widthTwips() - kRightMargin);
+    setTopTwips(m_monitor.freeBottom());
 }
 
 void SlideInPanel::onRiseTimer()
@@ -67,13 +67,13 @@ void SlideInPanel::onRiseTimer()
     // come back to back, so run it here too and the panel always rests at the same place.
     onStopCheckTimer();
     if (riseTimer->isEnabled()) {
-        setTop(Top() - kRiseStep);
+        setTopTwips(topTwips() - kRiseStep);
     }
 }
 
 void SlideInPanel::onStopCheckTimer()
 {
-    if (hasRisenFarEnough(Top())) {
+    if (hasRisenFarEnough(topTwips())) {
         riseTimer->setEnabled(false);
         // Nothing can start the rise again, so the check has nothing left to watch:
         // stopping it lets a resting panel cost no wake-ups at all.
@@ -99,13 +99,13 @@ void SlideInPanel::screenChanged()
     const bool resting = !riseTimer->isEnabled();
     placeBelowScreen();
     if (resting) {
-        setTop(restingTopFrom(Top()));
+        setTopTwips(restingTopFrom(topTwips()));
     }
 }
 
 bool SlideInPanel::hasRisenFarEnough(Twips panelTop) const
 {
-    return m_monitor.freeBottom() - Height() - kRestAboveBottom > panelTop;
+    return m_monitor.freeBottom() - heightTwips() - kRestAboveBottom > panelTop;
 }
 
 Twips SlideInPanel::restingTopFrom(Twips risingTop) const
@@ -120,8 +120,8 @@ Twips SlideInPanel::restingTopFrom(Twips risingTop) const
 
 bool SlideInPanel::restsWhollyOnScreen() const
 {
-    const Twips restingTop = riseTimer->isEnabled() ? restingTopFrom(Top()) : Top();
-    return Left() >= m_monitor.freeLeft() && restingTop >= m_monitor.freeTop() &&
-           Left() + Width() <= m_monitor.freeRight() &&
-           restingTop + Height() <= m_monitor.freeBottom();
+    const Twips restingTop = riseTimer->isEnabled() ? restingTopFrom(topTwips()) : topTwips();
+    return leftTwips() >= m_monitor.freeLeft() && restingTop >= m_monitor.freeTop() &&
+           leftTwips() + widthTwips() <= m_monitor.freeRight() &&
+           restingTop + heightTwips() <= m_monitor.freeBottom();
 }

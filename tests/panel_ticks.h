@@ -35,14 +35,14 @@ inline int riseUntilRest(SlideInPanel& panel)
 // How far the panel's bottom edge stands above the bottom of the primary monitor's free area.
 inline forms::Twips gapAboveBottom(const SlideInPanel& panel)
 {
-    return forms::Monitor::primary().freeBottom() - (panel.Top() + panel.Height());
+    return forms::Monitor::primary().freeBottom() - (panel.topTwips() + panel.heightTwips());
 }
 
 // Whether the whole panel can be seen on the screen as it is now.
 inline bool standsWhollyOnScreen(const SlideInPanel& panel)
 {
     const forms::Twips origin{0};
-    return panel.Left() >= origin && panel.Top() >= origin &&
-           panel.Left() + panel.Width() <= forms::Monitor::primary().freeRight() &&
+    return panel.leftTwips() >= origin && panel.topTwips() >= origin &&
+           panel.leftTwips() + panel.widthTwips() <= forms::Monitor::primary().freeRight() &&
            gapAboveBottom(panel) >= origin;
 }

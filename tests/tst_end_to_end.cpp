@@ -188,12 +188,12 @@ private slots:
         program().calculate();
         program().waitForPanelsToRest();
         ResultPanel* panel = program().resultPanel();
-        QCOMPARE(panel->Top(), panel_places::kResultRestingTop);
+        QCOMPARE(panel->topTwips(), panel_places::kResultRestingTop);
 
         program().chooseByArrowKeys(0, 3);
         program().calculate();
         QCOMPARE(program().resultPanel(), panel);
-        QCOMPARE(panel->Top(), panel_places::kResultRestingTop);
+        QCOMPARE(panel->topTwips(), panel_places::kResultRestingTop);
         verifyResultShows(panel, 13);
     }
 
@@ -207,13 +207,13 @@ private slots:
         program().chooseByArrowKeys(4, 2);
         program().press(questionnaire().calculateButton);
         ResultPanel* panel = program().resultPanel();
-        QVERIFY(panel->Top() > panel_places::kResultRestingTop);
+        QVERIFY(panel->topTwips() > panel_places::kResultRestingTop);
         verifyDesignCaptions(panel);
         QTest::mouseRelease(program().window(), Qt::LeftButton, {},
                             ProgramDriver::centreOf(questionnaire().calculateButton));
         verifyResultShows(panel, 12);
         program().waitForPanelsToRest();
-        QCOMPARE(panel->Top(), panel_places::kResultRestingTop);
+        QCOMPARE(panel->topTwips(), panel_places::kResultRestingTop);
     }
 
     void calculationAfterClosingTheWelcomeKeepsItHidden()
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(reloaded != nullptr);
         QVERIFY(!reloaded->isVisible());
         program().waitForPanelsToRest();
-        QCOMPARE(reloaded->Top(), panel_places::kWelcomeRestingTop);
+        QCOMPARE(reloaded->topTwips(), panel_places::kWelcomeRestingTop);
         QVERIFY(!reloaded->isVisible());
     }
 
@@ -332,7 +332,7 @@ private slots:
         QCOMPARE(questionnaire().pos(), start + QPoint(60, 45));
         moveTo(pressedAt + QPoint(90, 90));
         QCOMPARE(questionnaire().pos(), start + QPoint(60, 45));
-        QCOMPARE(questionnaire().Left(), Twips::fromPixels(questionnaire().pos().x()));
+        QCOMPARE(questionnaire().leftTwips(), Twips::fromPixels(questionnaire().pos().x()));
     }
 
     void typingIsErasedAndChoosingIsNot()

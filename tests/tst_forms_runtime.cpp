@@ -262,11 +262,11 @@ void FormsRuntimeTest::positionReadsBackInTwips()
     QFETCH(QPoint, pixels);
     auto& form = shownForm<MainForm>();
 
-    form.setLeft(Twips(left));
-    form.setTop(Twips(top));
+    form.setLeftTwips(Twips(left));
+    form.setTopTwips(Twips(top));
     // What was written comes back unrounded; only the window itself snaps to a pixel.
-    QCOMPARE(form.Left(), Twips(left));
-    QCOMPARE(form.Top(), Twips(top));
+    QCOMPARE(form.leftTwips(), Twips(left));
+    QCOMPARE(form.topTwips(), Twips(top));
     QCOMPARE(form.pos(), pixels);
     QTRY_COMPARE(form.windowHandle()->position(), pixels);
 }

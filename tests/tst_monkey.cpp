@@ -947,24 +947,25 @@ void Monkey::step()
 void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* name)
 {
     if (panel != track.panel) {
-        track =
-            PanelTrack{panel, panel ? panel->Left() : Twips(), panel ? panel->Top() : Twips(), {}};
+        track = PanelTrack{
+            panel, panel ? panel->leftTwips() : Twips(), panel ? panel->topTwips() : Twips(), {}};
     }
     if (panel == nullptr) {
         return;
     }
     // Between screen changes a panel only ever rises, stays at its left, and once at rest
     // stands still for good.
-    QVERIFY2(panel->Left() == track.left, name);
-    QVERIFY2(panel->Top() <= track.lastTop, qPrintable(QStringLiteral("%1 went down from %2 to %3")
-                                                           .arg(QLatin1String(name))
-                                                           .arg(track.lastTop.value())
-                                                           .arg(panel->Top().value())));
-    track.lastTop = panel->Top();
+    QVERIFY2(panel->leftTwips() == track.left, name);
+    QVERIFY2(panel->topTwips() <= track.lastTop,
+             qPrintable(QStringLiteral("%1 went down from %2 to %3")
+                            .arg(QLatin1String(name))
+                            .arg(track.lastTop.value())
+                            .arg(panel->topTwips().value())));
+    track.lastTop = panel->topTwips();
     if (!panel->riseTimer->isEnabled()) {
         QVERIFY2(!panel->stopTimer->isRunning(), name);
         if (!track.restingTop) {
-            track.restingTop = panel->Top();
+            track.restingTop = panel->topTwips();
             tallyOne(QStringLiteral("panels come to rest"));
             // Stopped on this screen (it has not changed since the last look): clear of its
             // bottom edge by more than the margin.
@@ -980,9 +981,9 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
         QVERIFY2(standsWhollyOnScreen(*panel),
                  qPrintable(QStringLiteral("%1 rests off the screen at (%2, %3)")
                                 .arg(QLatin1String(name))
-                                .arg(panel->Left().value())
-                                .arg(panel->Top().value())));
-        QVERIFY2(panel->Top() == *track.restingTop,
+                                .arg(panel->leftTwips().value())
+                                .arg(panel->topTwips().value())));
+        QVERIFY2(panel->topTwips() == *track.restingTop,
                  qPrintable(QStringLiteral("%1 moved at rest").arg(QLatin1String(name))));
     }
 }

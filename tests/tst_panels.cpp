@@ -91,14 +91,14 @@ private slots:
         const Twips freeBottom = freeBottomAbove(taskbar);
 
         SlideInPanel& panel = load(*m_registry);
-        QCOMPARE(panel.Width(), kWidth);
-        QCOMPARE(panel.Height(), Twips(height));
-        QCOMPARE(panel.Left(), leftOn());
-        QCOMPARE(panel.Top(), freeBottom);
+        QCOMPARE(panel.widthTwips(), kWidth);
+        QCOMPARE(panel.heightTwips(), Twips(height));
+        QCOMPARE(panel.leftTwips(), leftOn());
+        QCOMPARE(panel.topTwips(), freeBottom);
         QCOMPARE(panel.height(), 0);
 
         QCOMPARE(riseUntilRest(panel), stepsToRest(Twips(height), freeBottom));
-        QCOMPARE(panel.Top(), restingTop(Twips(height), freeBottom));
+        QCOMPARE(panel.topTwips(), restingTop(Twips(height), freeBottom));
         QCOMPARE(panel.geometry(), restingWindow(Twips(height), freeBottom));
     }
 
@@ -146,16 +146,16 @@ private slots:
     {
         QFETCH(PanelLoader, load);
         SlideInPanel& panel = load(*m_registry);
-        const Twips exactlyAtLimit = test_screen::kHeight - panel.Height() - kRestAboveBottom;
+        const Twips exactlyAtLimit = test_screen::kHeight - panel.heightTwips() - kRestAboveBottom;
 
-        panel.setTop(exactlyAtLimit);
+        panel.setTopTwips(exactlyAtLimit);
         panel.stopTimer->tick();
         QVERIFY2(panel.riseTimer->isEnabled(), "a bottom edge exactly 300 twips up keeps rising");
 
         panel.riseTimer->tick();
         panel.stopTimer->tick();
         QVERIFY(!panel.riseTimer->isEnabled());
-        QCOMPARE(panel.Top(), exactlyAtLimit - kRiseStep);
+        QCOMPARE(panel.topTwips(), exactlyAtLimit - kRiseStep);
     }
 
     void risesOnItsOwnTimersAndThenSleeps_data()
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(panel.riseTimer->isRunning());
         QVERIFY(panel.stopTimer->isRunning());
         QTRY_VERIFY_WITH_TIMEOUT(!panel.riseTimer->isEnabled(), 20000);
-        QCOMPARE(panel.Top(), restingTop(Twips(height), freeBottomAbove(taskbar)));
+        QCOMPARE(panel.topTwips(), restingTop(Twips(height), freeBottomAbove(taskbar)));
         // Nothing can restart the rise, so nothing keeps waking the program.
         QVERIFY(!panel.riseTimer->isRunning());
         QVERIFY(!panel.stopTimer->isRunning());
@@ -194,7 +194,7 @@ private slots:
 
         ScreenSizeChange change;
         change.resize(test_screen::kPixels, QMargins(0, 0, 0, 44));
-        QCOMPARE(panel.Top(), restingTop(Twips(height), freeBottom));
+        QCOMPARE(panel.topTwips(), restingTop(Twips(height), freeBottom));
         QCOMPARE(panel.geometry(), aboveTheTaskbar);
         // Once it has gone, the panel still fits where it stands.
         change.resize(test_screen::kPixels);
@@ -210,10 +210,10 @@ private slots:
         panel.showModeless();
         panel.riseTimer->tick();
         panel.riseTimer->tick();
-        const Twips risingTop = panel.Top();
+        const Twips risingTop = panel.topTwips();
 
         panel.showModeless();
-        QCOMPARE(panel.Top(), risingTop);
+        QCOMPARE(panel.topTwips(), risingTop);
         QVERIFY(panel.riseTimer->isEnabled());
         QCOMPARE(&load(*m_registry), &panel);
     }
@@ -224,9 +224,9 @@ private slots:
         WelcomePanel* panel = m_registry->loadedForm<WelcomePanel>();
         QVERIFY(panel != nullptr);
         QVERIFY(!panel->isVisible());
-        QCOMPARE(panel->Top(), test_screen::kHeight);
+        QCOMPARE(panel->topTwips(), test_screen::kHeight);
         QCOMPARE(riseUntilRest(*panel), stepsToRest(kWelcomeHeight));
-        QCOMPARE(panel->Top(), kWelcomeRestingTop);
+        QCOMPARE(panel->topTwips(), kWelcomeRestingTop);
         QVERIFY(!panel->isVisible());
     }
 
@@ -237,7 +237,7 @@ private slots:
         ResultPanel* panel = m_registry->loadedForm<ResultPanel>();
         QVERIFY(panel != nullptr);
         QVERIFY(!panel->isVisible());
-        QCOMPARE(panel->Top(), test_screen::kHeight);
+        QCOMPARE(panel->topTwips(), test_screen::kHeight);
         QVERIFY(panel->riseTimer->isRunning());
     }
 
@@ -252,7 +252,7 @@ private slots:
 
         forms::show<ResultPanel>();
         ResultPanel& second = m_registry->form<ResultPanel>();
-        QCOMPARE(second.Top(), test_screen::kHeight);
+        QCOMPARE(second.topTwips(), test_screen::kHeight);
         QVERIFY(second.riseTimer->isEnabled());
         QCOMPARE(second.pointsLine->caption(), QStringLiteral("Your Point= "));
         QCOMPARE(second.skinTypeCaption->caption(), QStringLiteral("Skin Type is  "));

@@ -24,8 +24,8 @@ private slots:
     {
         QCOMPARE(questionnaire().size(), QSize(601, 645));
         QCOMPARE(questionnaire().pos(), QPoint(659, 217));
-        QCOMPARE(questionnaire().Width(), 9015_tw);
-        QCOMPARE(questionnaire().Height(), 9675_tw);
+        QCOMPARE(questionnaire().widthTwips(), 9015_tw);
+        QCOMPARE(questionnaire().heightTwips(), 9675_tw);
         QCOMPARE(questionnaire().windowTitle(), QStringLiteral("Form1"));
         QVERIFY(questionnaire().windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(!questionnaire().windowIcon().isNull());

@@ -45,7 +45,7 @@ SlideInPanel* resultPanel(ProgramDriver& program)
 
 QPointF placeOf(const SlideInPanel& panel)
 {
-    return QPointF(panel.Left().value(), panel.Top().value());
+    return QPointF(panel.leftTwips().value(), panel.topTwips().value());
 }
 
 Twips designedHeight(const SlideInPanel& panel)
@@ -212,7 +212,7 @@ private slots:
         SlideInPanel* panel = pick(program());
         tickPanel(*panel, pairsBefore);
         QVERIFY(panel->riseTimer->isEnabled());
-        const Twips topBefore = panel->Top();
+        const Twips topBefore = panel->topTwips();
 
         const QPointF before = placeOf(*panel);
 
@@ -222,10 +222,10 @@ private slots:
         const bool stayed = placeOf(*panel) == before;
         riseUntilRest(*panel);
         const Twips restLine =
-            forms::Monitor::primary().freeBottom() - panel->Height() - kRestAboveBottom;
+            forms::Monitor::primary().freeBottom() - panel->heightTwips() - kRestAboveBottom;
         if (stayed && topBefore < restLine) {
             // Already clear of the new bottom edge: it stops where it stands.
-            QCOMPARE(panel->Top(), topBefore);
+            QCOMPARE(panel->topTwips(), topBefore);
         } else {
             verifyRestsJustAboveTheBottom(*panel);
         }
@@ -243,10 +243,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!panel->riseTimer->isEnabled(), 30000);
         const Twips bottomGap = gapAboveBottom(*panel);
         QVERIFY2(bottomGap > kRestAboveBottom, qPrintable(QString::number(bottomGap.value())));
-        const Twips restingTop = panel->Top();
+        const Twips restingTop = panel->topTwips();
         change.resize(test_screen::kPixels);
         QTest::qWait(50);
-        QCOMPARE(panel->Top(), restingTop);
+        QCOMPARE(panel->topTwips(), restingTop);
     }
 
     void screenSwitchesBackAndForthMidRise_data() { addPanelRows(); }
@@ -298,7 +298,7 @@ private slots:
         // Half a pair: the step has come, the check has not.
         panel->riseTimer->tick();
         QVERIFY(panel->riseTimer->isEnabled());
-        QVERIFY(panel->Top() < test_screen::kHeight);
+        QVERIFY(panel->topTwips() < test_screen::kHeight);
 
         if (byDoubleClick) {
             QTest::mouseDClick(panel->windowHandle(), Qt::LeftButton, {}, freeSurface);
@@ -328,11 +328,11 @@ private slots:
                                        : static_cast<SlideInPanel*>(program().welcomePanel());
         QVERIFY(again != nullptr);
         QCOMPARE(again->isVisible(), isResult);
-        QCOMPARE(again->Top(), test_screen::kHeight);
-        QCOMPARE(again->Left(), leftOn());
+        QCOMPARE(again->topTwips(), test_screen::kHeight);
+        QCOMPARE(again->leftTwips(), leftOn());
         QVERIFY(again->riseTimer->isEnabled());
         QCOMPARE(riseUntilRest(*again), stepsToRest(designedHeight(*again)));
-        QCOMPARE(again->Top(), restingTop(designedHeight(*again)));
+        QCOMPARE(again->topTwips(), restingTop(designedHeight(*again)));
     }
 
     void closingOnItsOwnTimersMidRise_data() { addPanelRows(); }
@@ -425,11 +425,11 @@ private slots:
         QVERIFY(result != nullptr);
         tickPanel(*panel, pairsBefore);
         QVERIFY(panel->riseTimer->isEnabled());
-        const Twips top = panel->Top();
+        const Twips top = panel->topTwips();
 
         ProgramDriver::clickAtOnce(questionnaire().calculateButton);
         QCOMPARE(program().resultPanel(), result);
-        QCOMPARE(panel->Top(), top);
+        QCOMPARE(panel->topTwips(), top);
         QVERIFY(panel->riseTimer->isEnabled());
         // The second and the fourth answer, 2 and 4 points, and eight unanswered.
         const oracle::Result expected = oracle::resultFor(14);
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(result->pointsLine->caption(), expected.pointsLine);
 
         riseUntilRest(*panel);
-        QCOMPARE(panel->Top(), kResultRestingTop);
+        QCOMPARE(panel->topTwips(), kResultRestingTop);
         QVERIFY(!program().welcomePanel()->isVisible());
     }
 
@@ -446,7 +446,7 @@ private slots:
     {
         program().calculate();
         ResultPanel* panel = program().resultPanel();
-        QTRY_VERIFY(panel->Top() < 14000_tw);
+        QTRY_VERIFY(panel->topTwips() < 14000_tw);
         program().calculate();
         program().calculate();
         QCOMPARE(program().resultPanel(), panel);
@@ -457,7 +457,7 @@ private slots:
         for (const SlideInPanel* each :
              {static_cast<const SlideInPanel*>(panel),
               static_cast<const SlideInPanel*>(program().welcomePanel())}) {
-            QVERIFY(each->Top() <= restingTop(designedHeight(*each)));
+            QVERIFY(each->topTwips() <= restingTop(designedHeight(*each)));
             QVERIFY(gapAboveBottom(*each) > kRestAboveBottom);
         }
         QVERIFY(!program().welcomePanel()->isVisible());
@@ -473,7 +473,7 @@ private slots:
         QFETCH(PanelPicker, pick);
         SlideInPanel* panel = pick(program());
         const Twips restingTop = panel_places::restingTop(designedHeight(*panel));
-        while (panel->Top() > restingTop + kRiseStep) {
+        while (panel->topTwips() > restingTop + kRiseStep) {
             tickPanel(*panel, 1);
         }
         QVERIFY(panel->riseTimer->isEnabled());
@@ -483,7 +483,7 @@ private slots:
         panel->riseTimer->tick();
         panel->stopTimer->tick();
         QVERIFY(!panel->riseTimer->isEnabled());
-        QCOMPARE(panel->Top(), restingTop);
+        QCOMPARE(panel->topTwips(), restingTop);
     }
 };
 
