@@ -23,7 +23,6 @@ from desktop import (PANEL_WIDTH, RESULT_HEIGHT, WELCOME_HEIGHT, Program, active
                      current_workspace, other_program, placement, resting_place, switch_workspace,
                      x_windows)
 
-SCREEN_HEIGHT = 1080
 EXPECTED_POINTS_LINE = "Your Point is 22"
 EXPECTED_SKIN_TYPE = "Your Skin Type is II (Light Skinned European)"
 # Each list's question, by the list's first entry.
