@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "panels/result_panel.h"
 #include "test_screen.h"
 
 #include <QRect>
@@ -58,8 +59,17 @@ constexpr Twips restingTop(Twips height, Twips freeBottom = test_screen::kHeight
     return restingTop(height, freeBottom, freeBottom);
 }
 
+// The height a panel is designed with, told by its kind.
+inline Twips designedHeight(const SlideInPanel& panel)
+{
+    return qobject_cast<const ResultPanel*>(&panel) != nullptr ? kResultHeight : kWelcomeHeight;
+}
+
 constexpr Twips kWelcomeRestingTop = restingTop(kWelcomeHeight);
 constexpr Twips kResultRestingTop = restingTop(kResultHeight);
+// The figures worked out by hand, so that the rule above cannot drift with the program's.
+static_assert(stepsToRest(kWelcomeHeight) == 57 && kWelcomeRestingTop == Twips(13350));
+static_assert(stepsToRest(kResultHeight) == 110 && kResultRestingTop == Twips(10700));
 
 // The panel's window at rest on the test screen, in pixels.
 constexpr QRect restingWindow(Twips height, Twips freeBottom = test_screen::kHeight)

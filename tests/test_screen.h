@@ -30,4 +30,10 @@ constexpr int pixels(forms::Twips twips)
 constexpr forms::Twips kWidth = twips(kPixels.width());
 constexpr forms::Twips kHeight = twips(kPixels.height());
 
+// The bottom of the screen's free area above a taskbar of this many pixels.
+constexpr forms::Twips freeBottomAbove(int taskbar)
+{
+    return kHeight - twips(taskbar);
+}
+
 } // namespace test_screen

@@ -226,7 +226,8 @@ void FormsRuntimeTest::freeAreaMeasuresInTwips_data()
     const float bottom = test_screen::kHeight.value();
     QTest::newRow("no taskbar") << QMargins() << QList<float>{0, 0, right, bottom};
     QTest::newRow("taskbar at the bottom")
-        << QMargins(0, 0, 0, 44) << QList<float>{0, 0, right, bottom - 660};
+        << QMargins(0, 0, 0, 44)
+        << QList<float>{0, 0, right, test_screen::freeBottomAbove(44).value()};
     QTest::newRow("top panel and a dock on the right")
         << QMargins(0, 27, 48, 0) << QList<float>{0, 405, right - 720, bottom};
 }

@@ -36,18 +36,18 @@ SlideInPanel& loadResult(forms::FormRegistry& registry)
     return registry.form<ResultPanel>();
 }
 
-void addPanelRows()
+// Each panel, once for each taskbar height given (pixels reserved along the bottom).
+void addPanelRows(std::initializer_list<int> taskbars = {0})
 {
     QTest::addColumn<PanelLoader>("load");
-    QTest::addColumn<float>("height");
-    QTest::newRow("welcome") << PanelLoader(loadWelcome) << kWelcomeHeight.value();
-    QTest::newRow("result") << PanelLoader(loadResult) << kResultHeight.value();
-}
-
-// The bottom of the screen's free area above a taskbar of this many pixels.
-Twips freeBottomAbove(int taskbar)
-{
-    return test_screen::kHeight - test_screen::twips(taskbar);
+    QTest::addColumn<int>("taskbar");
+    const std::pair<const char*, PanelLoader> panels[] = {{"welcome", loadWelcome},
+                                                          {"result", loadResult}};
+    for (const auto& [name, load] : panels) {
+        for (const int taskbar : taskbars) {
+            QTest::addRow("%s%s", name, taskbar == 0 ? "" : ", taskbar") << load << taskbar;
+        }
+    }
 }
 
 } // namespace
@@ -69,37 +69,29 @@ private slots:
 
     void placesBelowTheScreenAndRestsWhereExpected_data()
     {
-        QTest::addColumn<PanelLoader>("load");
-        QTest::addColumn<float>("height");
-        QTest::addColumn<int>("taskbar"); // pixels reserved along the bottom
-        const auto addRows = [](const char* name, const PanelLoader& load, Twips height) {
-            QTest::newRow(name) << load << height.value() << 0;
-            // Rising from behind the taskbar and resting above it, as above the screen's edge.
-            QTest::addRow("%s, taskbar", name) << load << height.value() << 44;
-        };
-        addRows("welcome", loadWelcome, kWelcomeHeight);
-        addRows("result", loadResult, kResultHeight);
+        // Rising from behind a taskbar and resting above it, as above the screen's edge.
+        addPanelRows({0, 44});
     }
 
     void placesBelowTheScreenAndRestsWhereExpected()
     {
         QFETCH(PanelLoader, load);
-        QFETCH(float, height);
         QFETCH(int, taskbar);
         ScreenSizeChange change;
         change.resize(test_screen::kPixels, QMargins(0, 0, 0, taskbar));
-        const Twips freeBottom = freeBottomAbove(taskbar);
+        const Twips freeBottom = test_screen::freeBottomAbove(taskbar);
 
         SlideInPanel& panel = load(*m_registry);
+        const Twips height = designedHeight(panel);
         QCOMPARE(panel.widthTwips(), kWidth);
-        QCOMPARE(panel.heightTwips(), Twips(height));
+        QCOMPARE(panel.heightTwips(), height);
         QCOMPARE(panel.leftTwips(), leftOn());
         QCOMPARE(panel.topTwips(), freeBottom);
         QCOMPARE(panel.height(), 0);
 
-        QCOMPARE(riseUntilRest(panel), stepsToRest(Twips(height), freeBottom));
-        QCOMPARE(panel.topTwips(), restingTop(Twips(height), freeBottom));
-        QCOMPARE(panel.geometry(), restingWindow(Twips(height), freeBottom));
+        QCOMPARE(riseUntilRest(panel), stepsToRest(height, freeBottom));
+        QCOMPARE(panel.topTwips(), restingTop(height, freeBottom));
+        QCOMPARE(panel.geometry(), restingWindow(height, freeBottom));
     }
 
     // Its window covers only what has risen above the bottom edge, so no window manager finds
@@ -166,7 +158,6 @@ private slots:
     void risesOnItsOwnTimersAndThenSleeps()
     {
         QFETCH(PanelLoader, load);
-        QFETCH(float, height);
         QFETCH(int, taskbar);
         ScreenSizeChange change;
         change.resize(test_screen::kPixels, QMargins(0, 0, 0, taskbar));
@@ -174,7 +165,8 @@ private slots:
         QVERIFY(panel.riseTimer->isRunning());
         QVERIFY(panel.stopTimer->isRunning());
         QTRY_VERIFY_WITH_TIMEOUT(!panel.riseTimer->isEnabled(), 20000);
-        QCOMPARE(panel.topTwips(), restingTop(Twips(height), freeBottomAbove(taskbar)));
+        QCOMPARE(panel.topTwips(),
+                 restingTop(designedHeight(panel), test_screen::freeBottomAbove(taskbar)));
         // Nothing can restart the rise, so nothing keeps waking the program.
         QVERIFY(!panel.riseTimer->isRunning());
         QVERIFY(!panel.stopTimer->isRunning());
@@ -185,16 +177,16 @@ private slots:
     void taskbarThatComesMovesARestingPanelAboveIt()
     {
         QFETCH(PanelLoader, load);
-        QFETCH(float, height);
         SlideInPanel& panel = load(*m_registry);
         panel.showModeless();
         riseUntilRest(panel);
-        const Twips freeBottom = freeBottomAbove(44);
-        const QRect aboveTheTaskbar = restingWindow(Twips(height), freeBottom);
+        const Twips height = designedHeight(panel);
+        const Twips freeBottom = test_screen::freeBottomAbove(44);
+        const QRect aboveTheTaskbar = restingWindow(height, freeBottom);
 
         ScreenSizeChange change;
         change.resize(test_screen::kPixels, QMargins(0, 0, 0, 44));
-        QCOMPARE(panel.topTwips(), restingTop(Twips(height), freeBottom));
+        QCOMPARE(panel.topTwips(), restingTop(height, freeBottom));
         QCOMPARE(panel.geometry(), aboveTheTaskbar);
         // Once it has gone, the panel still fits where it stands.
         change.resize(test_screen::kPixels);

@@ -48,11 +48,6 @@ QPointF placeOf(const SlideInPanel& panel)
     return QPointF(panel.leftTwips().value(), panel.topTwips().value());
 }
 
-Twips designedHeight(const SlideInPanel& panel)
-{
-    return qobject_cast<const ResultPanel*>(&panel) != nullptr ? kResultHeight : kWelcomeHeight;
-}
-
 // A screen change leaves a panel where it is, or places it again as its load does: just
 // below the new screen, 100 twips in from its right edge.
 void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
