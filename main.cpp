@@ -56,7 +56,9 @@ int main(int argc, char* argv[])
     // A later start brings the window to the user, from the taskbar or another workspace.
     QObject::connect(&instance, &x11::SingleInstance::laterStart,
                      [] { x11::bringToUser(forms::form<QuestionnaireWindow>()); });
-    forms::WindowSystem::install(std::make_unique<X11WindowSystem>());
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        forms::WindowSystem::install(std::make_unique<X11WindowSystem>());
+    }
 #endif
     forms::FormRegistry forms;
     // Only a program that opens its windows needs the fonts.

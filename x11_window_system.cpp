@@ -7,15 +7,11 @@
 #include "x11_integration/closed_elsewhere.h"
 #include "x11_integration/off_taskbar.h"
 #include "x11_integration/window_manager_move.h"
-#include "x11_integration/x11.h"
 
 #include <QPoint>
 
 bool X11WindowSystem::startSystemMove(QWidget& window, QPoint pressedAt)
 {
-    if (x11::connection() == nullptr) {
-        return WindowSystem::startSystemMove(window, pressedAt);
-    }
     return x11::moveByWindowManager(window, pressedAt);
 }
 

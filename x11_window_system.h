@@ -7,7 +7,7 @@
 #include "forms_runtime/window_system.h"
 
 // The forms on an X11 desktop: what the window manager does for them comes from the X11
-// integration; under another platform they keep Qt's own behaviour.
+// integration. Installed only where Qt talks to an X server.
 class X11WindowSystem : public forms::WindowSystem
 {
 public:
