@@ -5,7 +5,7 @@
 #include "x11_window_system.h"
 
 #include "x11_integration/closed_elsewhere.h"
-#include "x11_integration/off_taskbar.h"
+#include "x11_integration/window_lists.h"
 #include "x11_integration/window_manager_move.h"
 
 #include <QPoint>
@@ -15,9 +15,9 @@ bool X11WindowSystem::startSystemMove(QWidget& window, QPoint pressedAt)
     return x11::moveByWindowManager(window, pressedAt);
 }
 
-void X11WindowSystem::keepOffTaskbarAndPager(QWindow& window)
+void X11WindowSystem::keepOutOfWindowLists(QWindow& window)
 {
-    x11::keepOffTaskbarAndPager(window);
+    x11::keepOutOfWindowLists(window);
 }
 
 void X11WindowSystem::closeWhenDestroyedElsewhere(QWidget& window)

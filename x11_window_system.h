@@ -12,6 +12,6 @@ class X11WindowSystem : public forms::WindowSystem
 {
 public:
     bool startSystemMove(QWidget& window, QPoint pressedAt) override;
-    void keepOffTaskbarAndPager(QWindow& window) override;
+    void keepOutOfWindowLists(QWindow& window) override;
     void closeWhenDestroyedElsewhere(QWidget& window) override;
 };

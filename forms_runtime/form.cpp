@@ -92,7 +92,7 @@ Form::Form(const FormDesign& design)
         // Not shown "without activating": that stamps the window with a user time of 0,
         // which some window managers flag as demanding attention. Refusing the focus is enough.
         create();
-        WindowSystem::current().keepOffTaskbarAndPager(*windowHandle());
+        WindowSystem::current().keepOutOfWindowLists(*windowHandle());
         // A panel never becomes the active window, yet its close label explains itself.
         setAttribute(Qt::WA_AlwaysShowToolTips);
         m_announcer = new NotificationAnnouncer(this);

@@ -35,7 +35,7 @@ bool WindowSystem::startSystemMove(QWidget& window, QPoint)
     return handle != nullptr && handle->startSystemMove();
 }
 
-void WindowSystem::keepOffTaskbarAndPager(QWindow&) {}
+void WindowSystem::keepOutOfWindowLists(QWindow&) {}
 
 void WindowSystem::closeWhenDestroyedElsewhere(QWidget&) {}
 

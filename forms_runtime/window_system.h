@@ -26,8 +26,9 @@ public:
     // Starts the window manager's own move of the window with the pointer, from where the
     // button went down. False where it offers none: the form then follows the pointer.
     virtual bool startSystemMove(QWidget& window, QPoint pressedAt);
-    // A panel belongs to another window and needs no taskbar or pager entry of its own.
-    virtual void keepOffTaskbarAndPager(QWindow& window);
+    // A panel belongs to another window and needs no entry of its own on the taskbar, the
+    // pager or in the window switchers.
+    virtual void keepOutOfWindowLists(QWindow& window);
     // Another program destroying the window closes it, as the window system's close would.
     virtual void closeWhenDestroyedElsewhere(QWidget& window);
 };

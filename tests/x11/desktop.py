@@ -147,6 +147,15 @@ def active_window_name():
     return found.stdout.strip() if found.returncode == 0 else ""
 
 
+def window_manager():
+    """The name the running window manager gives itself."""
+    check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True,
+                           text=True).stdout.split()[-1]
+    name = subprocess.run(["xprop", "-id", check, "_NET_WM_NAME"], capture_output=True,
+                          text=True).stdout
+    return name.split("=", 1)[1].strip().strip('"')
+
+
 def current_workspace():
     return int(xdotool("get_desktop"))
 

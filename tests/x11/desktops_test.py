@@ -7,23 +7,25 @@
 """The program on a desktop as people run it, judged by what the screen shows: the panels
 rest where they should, belong to the questionnaire window (covered by windows raised over
 it and by full-screen windows, away while it is minimised or on another workspace) and never
-take the focus; above a taskbar they rest wholly above it.
+take the focus; above a taskbar they rest wholly above it. KWin's window switchers (Alt+Tab)
+offer the questionnaire window alone.
 
 With --monitors, two monitors instead: a 1920 x 1080 one at the origin and the primary one,
 1280 x 1024, to its right. The questionnaire window opens on the primary monitor and the
 welcome panel rests at its bottom-right corner; dragged to the other monitor, the window
 shows its result at that monitor's corner.
 
-Run inside scripts/with-xvfb --wm=NAME -- (a 1920 x 1080 screen), or with --size 3200x1080
-for --monitors, for each window manager."""
+Run inside scripts/with-xvfb --wm=NAME --session-bus -- (a 1920 x 1080 screen), or with
+--size 3200x1080 for --monitors, for each window manager."""
 
 import sys
 
+import kwin
 from checks import check, check_soon, wait_for, xdotool
 from desktop import (RESULT_HEIGHT, TASKBAR_COLOUR, WELCOME_HEIGHT, WHITE, Program,
                      active_window_name, caption_bar_hidden, caption_bar_shows, click, geometry,
                      make_full_screen, other_program, panel_at, pixel, resting_place,
-                     set_monitors, switch_workspace, taskbar, work_area_bottom)
+                     set_monitors, switch_workspace, taskbar, window_manager, work_area_bottom)
 
 
 def shown(place):
@@ -77,6 +79,10 @@ def panels_rest_above_the_taskbar(program, bottom):
                pixel(*frame_bottom) == WHITE,
                "the result panel rests wholly above it, its lower edge in view", timeout=15)
     check(pixel(1800, bottom + 20) == TASKBAR_COLOUR, "the taskbar stays in view")
+    if window_manager() == "KWin":
+        offered = kwin.switcher_entries()
+        check(offered.get("Form1") == [True] and offered.get("Form2") == [False, False],
+              "KWin's window switchers offer the questionnaire window, neither panel")
 
 
 def panels_follow_the_window_across_monitors(program):

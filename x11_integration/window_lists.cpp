@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "x11_integration/off_taskbar.h"
+#include "x11_integration/window_lists.h"
 
 #include "x11_integration/x11.h"
 
@@ -16,8 +16,10 @@ namespace x11 {
 namespace {
 
 // Writes the skip states as the window's _NET_WM_STATE while it is unmapped: the window
-// manager reads them when it maps the window, and Qt adds its own states to them.
-class TaskbarSkipper : public QObject
+// manager reads them when it maps the window, and Qt adds its own states to them. KWin
+// leaves a window out of its switchers only when asked in KDE's own state; the other
+// window managers pass over a state they do not know.
+class WindowListSkipper : public QObject
 {
 public:
     using QObject::QObject;
@@ -36,9 +38,10 @@ private:
     static void requestSkipStates(xcb_window_t window)
     {
         xcb_connection_t* connection = x11::connection();
-        const std::array<xcb_atom_t, 2> states = {
+        const std::array<xcb_atom_t, 3> states = {
             atomNamed(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-            atomNamed(connection, "_NET_WM_STATE_SKIP_PAGER")};
+            atomNamed(connection, "_NET_WM_STATE_SKIP_PAGER"),
+            atomNamed(connection, "_KDE_NET_WM_STATE_SKIP_SWITCHER")};
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window,
                             atomNamed(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
                             states.size(), states.data());
@@ -47,10 +50,10 @@ private:
 
 } // namespace
 
-void keepOffTaskbarAndPager(QWindow& window)
+void keepOutOfWindowLists(QWindow& window)
 {
     if (connection() != nullptr) {
-        window.installEventFilter(new TaskbarSkipper(&window));
+        window.installEventFilter(new WindowListSkipper(&window));
     }
 }
 
