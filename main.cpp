@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "command_line.h"
-#include "forms_runtime/font_configuration_loader.h"
+#include "font_configuration.h"
 #include "forms_runtime/form_registry.h"
 #include "questionnaire_window/questionnaire_window.h"
 #include "resources/look.h"
@@ -38,9 +38,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(VELORIN_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VELORIN_APP_ID));
     CommandLine commandLine(argc, argv);
-    // Text needs fontconfig's configuration, which loads while the application object is
-    // built: they take about as long, and neither needs the other.
-    forms::FontConfigurationLoader fontConfiguration;
+    loadFontConfiguration();
     QApplication app(argc, argv);
     if (!commandLine.acceptsWhatQtLeft()) {
         return EXIT_FAILURE;
@@ -61,8 +59,6 @@ int main(int argc, char* argv[])
     }
 #endif
     forms::FormRegistry forms;
-    // Only a program that opens its windows needs the fonts.
-    fontConfiguration.wait();
     velorin::setUpLook();
     forms.startWith<QuestionnaireWindow>();
     return QApplication::exec();
