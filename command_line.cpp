@@ -5,38 +5,24 @@
 #include "command_line.h"
 
 #include <QCoreApplication>
-#include <QList>
 #include <QStringList>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
-// One message Qt gave while the application object was being built.
-struct HeldMessage
-{
-    QtMsgType type;
-    const char* file;
-    int line;
-    const char* function;
-    const char* category;
-    QString text;
-};
-
-// Qt's messages while the application object is being built are held back: when no
-// display can be opened, one line of ours replaces Qt's several, and the core dump.
-struct StartWatch
-{
-    QStringList arguments;
-    QtMessageHandler passOn = nullptr;
-    QList<HeldMessage> held;
-};
-
-StartWatch& startWatch()
-{
-    static StartWatch watch;
-    return watch;
-}
+// Qt's own options that take a value and that Qt leaves on the command line when the value
+// is missing, with what the value is.
+constexpr std::array<std::pair<const char*, const char*>, 6> kQtOptionValues{{
+    {"display", "a display name"},
+    {"name", "an application name"},
+    {"session", "a session id"},
+    {"style", "a style name"},
+    {"stylesheet", "a style sheet file"},
+    {"visual", "a visual id"},
+}};
 
 QStringList toStringList(int argc, char* argv[])
 {
@@ -47,59 +33,26 @@ QStringList toStringList(int argc, char* argv[])
     return arguments;
 }
 
-// The value given to one of Qt's own options, which take one dash or two.
-QString qtOptionValue(const QStringList& arguments, QLatin1String name)
+// What a Qt option left without its value needs, or nothing for any other option.
+const char* valueMissingFor(const QString& option)
 {
-    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1Char('-') + name || arguments[i] == QLatin1String("--") + name) {
-            return arguments[i + 1];
+    for (const auto& [name, value] : kQtOptionValues) {
+        if (option == QLatin1String(name)) {
+            return value;
         }
     }
-    return {};
+    return nullptr;
 }
 
-// What could not be opened, looked up where Qt looks.
-QString startFailure(const QStringList& arguments)
+// Why the options are refused: Qt's own options are better told by what they lack.
+QString problemWith(const QCommandLineParser& parser)
 {
-    QString platform = qtOptionValue(arguments, QLatin1String("platform"));
-    if (platform.isEmpty()) {
-        platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
+    for (const QString& option : parser.unknownOptionNames()) {
+        if (const char* value = valueMissingFor(option)) {
+            return QStringLiteral("option '-%1' needs %2").arg(option, QLatin1String(value));
+        }
     }
-    if (!platform.startsWith(QLatin1String("xcb"))) {
-        return QStringLiteral("cannot start on the \"%1\" platform").arg(platform);
-    }
-    QString display = qtOptionValue(arguments, QLatin1String("display"));
-    if (display.isEmpty()) {
-        display = qEnvironmentVariable("DISPLAY");
-    }
-    return display.isEmpty() ? QStringLiteral("no display to open (DISPLAY is not set)")
-                             : QStringLiteral("cannot open the display \"%1\"").arg(display);
-}
-
-void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    StartWatch& watch = startWatch();
-    if (type != QtFatalMsg) {
-        watch.held.append(
-            {type, context.file, context.line, context.function, context.category, text});
-        return;
-    }
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                 qPrintable(startFailure(watch.arguments)));
-    // Qt's half-built state must not be torn down, and nothing of ours needs to be.
-    std::_Exit(EXIT_FAILURE);
-}
-
-void passOnHeldMessages()
-{
-    StartWatch& watch = startWatch();
-    qInstallMessageHandler(watch.passOn);
-    for (const HeldMessage& message : std::as_const(watch.held)) {
-        const QMessageLogContext context(message.file, message.line, message.function,
-                                         message.category);
-        watch.passOn(message.type, context, message.text);
-    }
-    watch.held.clear();
+    return parser.errorText();
 }
 
 void refuse(const QString& problem)
@@ -115,8 +68,14 @@ void printHelp(const QCommandLineParser& parser)
     const QString options = parser.helpText().section(QLatin1Char('\n'), 1);
     std::printf("Usage: %s [options]\n%s\n"
                 "Qt's standard options apply too, such as -platform <name>, -display <display>\n"
-                "and -style <style>.\n",
-                qPrintable(QCoreApplication::applicationName()), qPrintable(options));
+                "and -style <style>.\n\n"
+                "Starting again:\n"
+                "  Started while it runs for you, %s brings its window to you and ends, as\n"
+                "  its taskbar button would. If the running program does not answer within a\n"
+                "  few seconds, it says so and exits with status 1. Without a D-Bus session\n"
+                "  bus, every start opens a window of its own.\n",
+                qPrintable(QCoreApplication::applicationName()), qPrintable(options),
+                qPrintable(QCoreApplication::applicationName()));
 }
 
 } // namespace
@@ -133,9 +92,7 @@ CommandLine::CommandLine(int argc, char* argv[])
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     // Qt's own options are still among the arguments, so errors wait for acceptsWhatQtLeft.
-    StartWatch& watch = startWatch();
-    watch.arguments = toStringList(argc, argv);
-    m_parser.parse(watch.arguments);
+    m_parser.parse(toStringList(argc, argv));
     if (m_parser.isSet(m_version)) {
         m_parser.showVersion();
     }
@@ -143,14 +100,12 @@ CommandLine::CommandLine(int argc, char* argv[])
         printHelp(m_parser);
         std::exit(EXIT_SUCCESS);
     }
-    watch.passOn = qInstallMessageHandler(holdBack);
 }
 
 bool CommandLine::acceptsWhatQtLeft()
 {
-    passOnHeldMessages();
     if (!m_parser.parse(QCoreApplication::arguments())) {
-        refuse(m_parser.errorText());
+        refuse(problemWith(m_parser));
         return false;
     }
     if (!m_parser.positionalArguments().isEmpty()) {

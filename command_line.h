@@ -9,13 +9,11 @@
 
 // The command line of a desktop program. --help and --version are answered before the
 // application object exists, so they need no display; Qt's standard options are left to
-// Qt; anything else is refused. Without a display the program says so in one line and
-// exits 1, where Qt alone would abort with a core dump.
+// Qt; anything else is refused with a hint.
 class CommandLine
 {
 public:
-    // Answers --help or --version and ends the program; otherwise returns, watching for an
-    // application object that cannot open its display.
+    // Answers --help or --version and ends the program; otherwise returns.
     CommandLine(int argc, char* argv[]);
 
     // Once the application object exists and has taken Qt's own options: says what is left

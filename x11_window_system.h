@@ -14,4 +14,7 @@ public:
     bool startSystemMove(QWidget& window, QPoint pressedAt) override;
     void keepOutOfWindowLists(QWindow& window) override;
     void closeWhenDestroyedElsewhere(QWidget& window) override;
+    void bringToUser(QWidget& window, const QByteArray& startupId,
+                     const QByteArray& activationToken) override;
+    void endLaunchFeedback(const QByteArray& startupId, const QByteArray& activationToken) override;
 };

@@ -4,6 +4,7 @@
 
 #include "forms_runtime/window_system.h"
 
+#include <QByteArray>
 #include <QWidget>
 #include <QWindow>
 
@@ -38,5 +39,21 @@ bool WindowSystem::startSystemMove(QWidget& window, QPoint)
 void WindowSystem::keepOutOfWindowLists(QWindow&) {}
 
 void WindowSystem::closeWhenDestroyedElsewhere(QWidget&) {}
+
+void WindowSystem::bringToUser(QWidget& window, const QByteArray&,
+                               const QByteArray& activationToken)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    // Qt's Wayland platform activates the window with the token it finds there.
+    if (!activationToken.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    }
+    window.activateWindow();
+}
+
+// Qt offers no way to end the feedback; an unused activation token expires of itself.
+void WindowSystem::endLaunchFeedback(const QByteArray&, const QByteArray&) {}
 
 } // namespace forms

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QByteArray;
 class QPoint;
 class QWidget;
 class QWindow;
@@ -31,6 +32,14 @@ public:
     virtual void keepOutOfWindowLists(QWindow& window);
     // Another program destroying the window closes it, as the window system's close would.
     virtual void closeWhenDestroyedElsewhere(QWidget& window);
+    // Brings the window to the user, as a taskbar does when its button is clicked (its
+    // workspace, out of the taskbar, active), for a start a launcher marked with a startup id
+    // (X11) or an activation token (Wayland), either possibly empty; the launcher's feedback
+    // for that start ends.
+    virtual void bringToUser(QWidget& window, const QByteArray& startupId,
+                             const QByteArray& activationToken);
+    // Ends a launcher's feedback for a start that opens no window.
+    virtual void endLaunchFeedback(const QByteArray& startupId, const QByteArray& activationToken);
 };
 
 } // namespace forms

@@ -22,12 +22,16 @@ CASES = [
     (["--version"], NO_DISPLAY, 0, ["velorin 1.00\n"], 0, ""),
     (["-v"], DEAD_DISPLAY, 0, ["velorin 1.00\n"], 0, ""),
     (["--help"], NO_DISPLAY, 0,
-     ["Usage: velorin [options]\n", "-h, --help", "-v, --version", "-platform <name>"], 0, ""),
+     ["Usage: velorin [options]\n", "-h, --help", "-v, --version", "-platform <name>",
+      "brings its window to you"], 0, ""),
     ([], NO_DISPLAY, 1, [], 1, "velorin: no display to open (DISPLAY is not set)\n"),
     ([], DEAD_DISPLAY, 1, [], 1, 'velorin: cannot open the display ":9999"\n'),
     # Qt takes its own options, with their values, before the program looks at the rest.
     (["-platform", "offscreen", "--colour"], NO_DISPLAY, 1, [], None, "Unknown option 'colour'"),
     (["-platform", "offscreen", "skin"], NO_DISPLAY, 1, [], None, "unexpected argument 'skin'"),
+    # Qt leaves an option of its own whose value is missing.
+    (["-platform", "offscreen", "-display"], NO_DISPLAY, 1, [], None,
+     "velorin: option '-display' needs a display name\n"),
 ]
 
 
