@@ -6,10 +6,8 @@
 
 #include "controls/answer_list.h"
 #include "controls/label.h"
-#include "controls/line.h"
 #include "controls/mouse_buttons.h"
 #include "controls/pointer.h"
-#include "controls/shape.h"
 #include "controls/text.h"
 #include "controls/timer.h"
 #include "forms_runtime/notification_announcer.h"

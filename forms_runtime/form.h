@@ -37,7 +37,6 @@ public:
     void setTopTwips(Twips top);
     Twips widthTwips() const { return m_width; }
     Twips heightTwips() const { return m_height; }
-    QString caption() const { return windowTitle(); }
     bool isMainWindow() const { return m_kind == WindowKind::Main; }
 
     // Show without arguments: modeless; the first show honours the start-up position.
