@@ -37,10 +37,7 @@ Label::Label(const LabelDesign& design, QWidget* parent)
 void Label::setCaption(const QString& caption)
 {
     m_caption = caption;
-    // Captions break lines with CR LF; the screen wants a plain line feed.
-    QString shown = caption;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    setText(shown);
+    setText(withLineFeeds(caption));
     // Assistive tools read it as one line: no breaks to spell out, no trailing blanks.
     setAccessibleName(caption.simplified());
     emit captionChanged();
