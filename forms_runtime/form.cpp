@@ -203,18 +203,7 @@ void Form::placeAtStartUp()
                         startUpOffset(area.top(), area.height(), m_height.toPixels())));
 }
 
-void Form::place(QWidget* control)
-{
-    control->lower();
-}
-
-void Form::place(Label* label)
-{
-    label->lower();
-    connect(label, &Label::captionChanged, this, [this, label] { onCaptionChanged(label); });
-}
-
-void Form::place(AnswerList* list)
+void Form::joinTabOrder(AnswerList* list)
 {
     m_tabOrder.append(list);
 }
@@ -225,6 +214,11 @@ void Form::chainTabOrder()
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i) {
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
     }
+}
+
+void Form::followCaption(const Label* label)
+{
+    connect(label, &Label::captionChanged, this, [this, label] { onCaptionChanged(label); });
 }
 
 void Form::nameAfter(const Label* captionBar)

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <optional>
 
@@ -67,7 +68,14 @@ protected:
     template <class Control> Control* add(const typename Control::Design& row)
     {
         auto* control = new Control(row, this);
-        place(control);
+        if constexpr (std::derived_from<Control, AnswerList>) {
+            joinTabOrder(control);
+        } else {
+            control->lower();
+        }
+        if constexpr (std::derived_from<Control, Label>) {
+            followCaption(control);
+        }
         return control;
     }
     // A control array, one control per row, index for index.
@@ -96,10 +104,11 @@ protected:
 private:
     friend class FormRegistry;
 
-    void place(QWidget* control);
-    void place(Label* label);
-    void place(AnswerList* list);
+    // Lists take the keyboard focus in the order of their tab indexes, chained at first show.
+    void joinTabOrder(AnswerList* list);
     void chainTabOrder();
+    // The window is named after its caption bar, and a panel announces its new texts.
+    void followCaption(const Label* label);
     void onCaptionChanged(const Label* changed);
     void placeAtStartUp();
     void applyPosition();
