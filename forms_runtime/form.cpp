@@ -242,7 +242,7 @@ Timer* Form::add(const TimerDesign& row)
     return new Timer(row, this);
 }
 
-void Form::stopTimers()
+void Form::disableTimers()
 {
     for (Timer* each : findChildren<Timer*>(Qt::FindDirectChildrenOnly)) {
         each->setEnabled(false);

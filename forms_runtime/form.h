@@ -51,9 +51,6 @@ public:
     // Follows the pointer during a window drag: the position comes from the screen.
     void moveToPixels(QPoint topLeft);
 
-    // Stops every timer of the form: an unloaded form raises no more events.
-    void stopTimers();
-
 signals:
     void mouseDown(int button);
     void mouseMove(int buttons);
@@ -103,6 +100,9 @@ protected:
 
 private:
     friend class FormRegistry;
+
+    // Every timer of the form, at unload: an unloaded form raises no more events.
+    void disableTimers();
 
     // Lists take the keyboard focus in the order of their tab indexes, chained at first show.
     void joinTabOrder(AnswerList* list);
