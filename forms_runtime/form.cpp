@@ -7,7 +7,6 @@
 #include "controls/answer_list.h"
 #include "controls/label.h"
 #include "controls/mouse_buttons.h"
-#include "controls/pointer.h"
 #include "controls/text.h"
 #include "controls/timer.h"
 #include "forms_runtime/notification_announcer.h"
@@ -216,9 +215,23 @@ void Form::chainTabOrder()
     }
 }
 
-void Form::followCaption(const Label* label)
+void Form::watch(Label* label)
 {
     connect(label, &Label::captionChanged, this, [this, label] { onCaptionChanged(label); });
+    label->installEventFilter(this);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        rememberPress(*static_cast<QMouseEvent*>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::rememberPress(const QMouseEvent& event)
+{
+    m_pressPosition = event.globalPosition().toPoint();
 }
 
 void Form::nameAfter(const Label* captionBar)
@@ -251,7 +264,7 @@ void Form::disableTimers()
 
 void Form::mousePressEvent(QMouseEvent* event)
 {
-    pointer::rememberPress(event->globalPosition().toPoint());
+    rememberPress(*event);
     emit mouseDown(buttonState(event->button()));
 }
 
@@ -263,7 +276,7 @@ void Form::mouseMoveEvent(QMouseEvent* event)
 void Form::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double click arrives as this event alone; a drag may start from it.
-    pointer::rememberPress(event->globalPosition().toPoint());
+    rememberPress(*event);
     // Reached only on the free surface: labels and lists keep their own double clicks.
     if (event->button() == Qt::LeftButton) {
         emit doubleClicked();

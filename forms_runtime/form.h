@@ -50,6 +50,10 @@ public:
     void showOnlyAbove(Twips line);
     // Follows the pointer during a window drag: the position comes from the screen.
     void moveToPixels(QPoint topLeft);
+    // Where a mouse button last went down on the form or one of its labels, in screen pixels,
+    // the second press of a double click included. A window drag starts from there, so the
+    // window keeps its place under the pointer from the press on, on every platform.
+    QPoint pressPosition() const { return m_pressPosition; }
 
 signals:
     void mouseDown(int button);
@@ -71,7 +75,7 @@ protected:
             control->lower();
         }
         if constexpr (std::derived_from<Control, Label>) {
-            followCaption(control);
+            watch(control);
         }
         return control;
     }
@@ -97,6 +101,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class FormRegistry;
@@ -107,8 +112,10 @@ private:
     // Lists take the keyboard focus in the order of their tab indexes, chained at first show.
     void joinTabOrder(AnswerList* list);
     void chainTabOrder();
-    // The window is named after its caption bar, and a panel announces its new texts.
-    void followCaption(const Label* label);
+    // A label's caption may name the window or be news to announce; a press on it, which
+    // the label keeps to itself, may start a window drag.
+    void watch(Label* label);
+    void rememberPress(const QMouseEvent& event);
     void onCaptionChanged(const Label* changed);
     void placeAtStartUp();
     void applyPosition();
@@ -128,6 +135,7 @@ private:
     bool m_shownBefore = false;
     std::optional<Twips> m_shownAbove;
     int m_firstDrawnRow = 0;
+    QPoint m_pressPosition;
     QPointer<Form> m_owner;
     const Label* m_captionBar = nullptr;
     NotificationAnnouncer* m_announcer = nullptr;
