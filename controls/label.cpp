@@ -6,7 +6,6 @@
 
 #include "controls/fonts.h"
 #include "controls/mouse_buttons.h"
-#include "controls/pointer.h"
 #include "controls/text.h"
 
 #include <QMetaMethod>
@@ -37,10 +36,7 @@ Label::Label(const LabelDesign& design, QWidget* parent)
 void Label::setCaption(const QString& caption)
 {
     m_caption = caption;
-    // Captions break lines with CR LF; the screen wants a plain line feed.
-    QString shown = caption;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    setText(shown);
+    setText(withLineFeeds(caption));
     // Assistive tools read it as one line: no breaks to spell out, no trailing blanks.
     setAccessibleName(caption.simplified());
     emit captionChanged();
@@ -78,7 +74,6 @@ void Label::applyColours()
 void Label::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    pointer::rememberPress(event->globalPosition().toPoint());
     // Only the left button makes a click, as on a push button.
     m_clickArmed = event->button() == Qt::LeftButton;
     emit mouseDown(buttonState(event->button()));
@@ -106,10 +101,8 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
 
 void Label::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double click is a double click, not another press and click;
-    // still, a drag may start from it.
+    // The second press of a double click is a double click, not another press and click.
     event->accept();
-    pointer::rememberPress(event->globalPosition().toPoint());
     m_clickArmed = false;
     emit doubleClicked();
 }

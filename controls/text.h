@@ -21,4 +21,10 @@ inline QString controlName(std::string_view name, int index)
     return index < 0 ? toQString(name) : QStringLiteral("%1(%2)").arg(toQString(name)).arg(index);
 }
 
+// Texts break lines with CR LF; the screen wants a plain line feed.
+inline QString withLineFeeds(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
 } // namespace forms

@@ -6,10 +6,7 @@
 
 #include "controls/answer_list.h"
 #include "controls/label.h"
-#include "controls/line.h"
 #include "controls/mouse_buttons.h"
-#include "controls/pointer.h"
-#include "controls/shape.h"
 #include "controls/text.h"
 #include "controls/timer.h"
 #include "forms_runtime/notification_announcer.h"
@@ -205,18 +202,7 @@ void Form::placeAtStartUp()
                         startUpOffset(area.top(), area.height(), m_height.toPixels())));
 }
 
-void Form::place(QWidget* control)
-{
-    control->lower();
-}
-
-void Form::place(Label* label)
-{
-    label->lower();
-    connect(label, &Label::captionChanged, this, [this, label] { onCaptionChanged(label); });
-}
-
-void Form::place(AnswerList* list)
+void Form::joinTabOrder(AnswerList* list)
 {
     m_tabOrder.append(list);
 }
@@ -227,6 +213,25 @@ void Form::chainTabOrder()
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i) {
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
     }
+}
+
+void Form::watch(Label* label)
+{
+    connect(label, &Label::captionChanged, this, [this, label] { onCaptionChanged(label); });
+    label->installEventFilter(this);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        rememberPress(*static_cast<QMouseEvent*>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::rememberPress(const QMouseEvent& event)
+{
+    m_pressPosition = event.globalPosition().toPoint();
 }
 
 void Form::nameAfter(const Label* captionBar)
@@ -250,7 +255,7 @@ Timer* Form::add(const TimerDesign& row)
     return new Timer(row, this);
 }
 
-void Form::stopTimers()
+void Form::disableTimers()
 {
     for (Timer* each : findChildren<Timer*>(Qt::FindDirectChildrenOnly)) {
         each->setEnabled(false);
@@ -259,7 +264,7 @@ void Form::stopTimers()
 
 void Form::mousePressEvent(QMouseEvent* event)
 {
-    pointer::rememberPress(event->globalPosition().toPoint());
+    rememberPress(*event);
     emit mouseDown(buttonState(event->button()));
 }
 
@@ -271,7 +276,7 @@ void Form::mouseMoveEvent(QMouseEvent* event)
 void Form::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double click arrives as this event alone; a drag may start from it.
-    pointer::rememberPress(event->globalPosition().toPoint());
+    rememberPress(*event);
     // Reached only on the free surface: labels and lists keep their own double clicks.
     if (event->button() == Qt::LeftButton) {
         emit doubleClicked();

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <optional>
 
@@ -37,7 +38,6 @@ public:
     void setTopTwips(Twips top);
     Twips widthTwips() const { return m_width; }
     Twips heightTwips() const { return m_height; }
-    QString caption() const { return windowTitle(); }
     bool isMainWindow() const { return m_kind == WindowKind::Main; }
 
     // Show without arguments: modeless; the first show honours the start-up position.
@@ -50,9 +50,10 @@ public:
     void showOnlyAbove(Twips line);
     // Follows the pointer during a window drag: the position comes from the screen.
     void moveToPixels(QPoint topLeft);
-
-    // Stops every timer of the form: an unloaded form raises no more events.
-    void stopTimers();
+    // Where a mouse button last went down on the form or one of its labels, in screen pixels,
+    // the second press of a double click included. A window drag starts from there, so the
+    // window keeps its place under the pointer from the press on, on every platform.
+    QPoint pressPosition() const { return m_pressPosition; }
 
 signals:
     void mouseDown(int button);
@@ -68,7 +69,14 @@ protected:
     template <class Control> Control* add(const typename Control::Design& row)
     {
         auto* control = new Control(row, this);
-        place(control);
+        if constexpr (std::derived_from<Control, AnswerList>) {
+            joinTabOrder(control);
+        } else {
+            control->lower();
+        }
+        if constexpr (std::derived_from<Control, Label>) {
+            watch(control);
+        }
         return control;
     }
     // A control array, one control per row, index for index.
@@ -93,14 +101,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class FormRegistry;
 
-    void place(QWidget* control);
-    void place(Label* label);
-    void place(AnswerList* list);
+    // Every timer of the form, at unload: an unloaded form raises no more events.
+    void disableTimers();
+
+    // Lists take the keyboard focus in the order of their tab indexes, chained at first show.
+    void joinTabOrder(AnswerList* list);
     void chainTabOrder();
+    // A label's caption may name the window or be news to announce; a press on it, which
+    // the label keeps to itself, may start a window drag.
+    void watch(Label* label);
+    void rememberPress(const QMouseEvent& event);
     void onCaptionChanged(const Label* changed);
     void placeAtStartUp();
     void applyPosition();
@@ -120,6 +135,7 @@ private:
     bool m_shownBefore = false;
     std::optional<Twips> m_shownAbove;
     int m_firstDrawnRow = 0;
+    QPoint m_pressPosition;
     QPointer<Form> m_owner;
     const Label* m_captionBar = nullptr;
     NotificationAnnouncer* m_announcer = nullptr;

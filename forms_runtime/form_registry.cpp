@@ -77,7 +77,7 @@ void FormRegistry::unload(Form& form)
 
 void FormRegistry::discard(OwnedForm form)
 {
-    form->stopTimers();
+    form->disableTimers();
     form->hide();
     form->disconnect(this);
 }

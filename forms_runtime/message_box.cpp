@@ -4,6 +4,8 @@
 
 #include "forms_runtime/message_box.h"
 
+#include "controls/text.h"
+
 #include <QLabel>
 #include <QMessageBox>
 #include <QString>
@@ -12,9 +14,7 @@ namespace forms {
 
 void showQuestionMessage(const QString& text, const QString& title)
 {
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(QMessageBox::Question, title, lines, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Question, title, withLineFeeds(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     // Read aloud as one passage, as the labels of the forms are.
     for (QLabel* label : box.findChildren<QLabel*>()) {

@@ -9,13 +9,7 @@
 
 namespace forms {
 
-ScreenChanges& ScreenChanges::instance()
-{
-    static auto* changes = new ScreenChanges();
-    return *changes;
-}
-
-ScreenChanges::ScreenChanges() : QObject(qGuiApp)
+ScreenChanges::ScreenChanges(QObject* owner) : QObject(owner)
 {
     for (QScreen* screen : QGuiApplication::screens()) {
         watch(screen);

@@ -10,20 +10,19 @@ class QScreen;
 
 namespace forms {
 
-// Tells when the desktop's monitors change: a new resolution, a monitor plugged in or out,
-// another monitor made the primary one, a taskbar that comes, goes or changes its size.
+// Tells its owner when the desktop's monitors change: a new resolution, a monitor plugged in
+// or out, another monitor made the primary one, a taskbar that comes, goes or changes its size.
 class ScreenChanges : public QObject
 {
     Q_OBJECT
 
 public:
-    static ScreenChanges& instance();
+    explicit ScreenChanges(QObject* owner);
 
 signals:
     void changed();
 
 private:
-    ScreenChanges();
     void watch(QScreen* screen);
 };
 

@@ -41,8 +41,7 @@ SlideInPanel::SlideInPanel(Twips height, std::string_view caption, int closeTabI
     // The close label, or a double click where no label covers the panel.
     connect(closeButton, &Label::clicked, this, &SlideInPanel::closedByUser);
     connect(this, &Form::doubleClicked, this, &SlideInPanel::closedByUser);
-    connect(&ScreenChanges::instance(), &ScreenChanges::changed, this,
-            &SlideInPanel::screenChanged);
+    connect(new ScreenChanges(this), &ScreenChanges::changed, this, &SlideInPanel::screenChanged);
     nameAfter(title);
 }
 

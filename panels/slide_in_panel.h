@@ -30,7 +30,9 @@ public:
     static constexpr forms::Twips kRestAboveBottom{300};
 
     forms::Timer* const riseTimer;
-    forms::Timer* const stopTimer; // checks, before each rise step, whether the panel may rest
+    // Not a timer that stops others: the stop check, which runs before each rise step and
+    // ends the rise, and itself, once the panel may rest.
+    forms::Timer* const stopTimer;
     // The caption bar and close label that both panels carry, identical but for the texts,
     // in front of the panel's own controls.
     forms::Label* const closeButton;

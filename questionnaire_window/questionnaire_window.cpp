@@ -13,7 +13,6 @@
 #include "forms_runtime/form_registry.h"
 #include "forms_runtime/keystrokes.h"
 #include "forms_runtime/message_box.h"
-#include "forms_runtime/window_drag.h"
 #include "panels/result_panel.h"
 #include "panels/welcome_panel.h"
 #include "resources/look.h"
@@ -61,7 +60,7 @@ void QuestionnaireWindow::load()
 void QuestionnaireWindow::onMouseMovedOverWindow(int buttons)
 {
     if (buttons == forms::kLeftButtonAlone) {
-        forms::dragWindow(*this);
+        m_windowDrag.start();
     }
     setButtonNormal();
 }
@@ -93,7 +92,7 @@ void QuestionnaireWindow::onKeyPressed(int key, Qt::KeyboardModifiers modifiers)
 void QuestionnaireWindow::onMouseMovedOverTitle(int buttons)
 {
     if (buttons == forms::kLeftButtonAlone) {
-        forms::dragWindow(*this);
+        m_windowDrag.start();
     }
 }
 

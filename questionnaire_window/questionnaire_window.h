@@ -5,6 +5,7 @@
 #pragma once
 
 #include "forms_runtime/form.h"
+#include "forms_runtime/window_drag.h"
 
 #include <array>
 
@@ -56,4 +57,6 @@ private:
     void setButtonHover();
     void calculateFromKeyboard();
     void closeFrontPanel();
+
+    forms::WindowDrag m_windowDrag{*this};
 };

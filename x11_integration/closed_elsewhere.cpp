@@ -8,8 +8,6 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
-#include <QHash>
-#include <QPointer>
 #include <QWidget>
 
 namespace x11 {
@@ -17,19 +15,15 @@ namespace x11 {
 namespace {
 
 // Qt sees the destruction of its windows (it watches their structure) but does nothing
-// about it; this filter looks out for it among the events Qt reads.
-class DestructionWatch : public QAbstractNativeEventFilter
+// about it; a watched window owns one of these, which looks out for it among the events Qt
+// reads.
+class DestructionWatch : public QObject, public QAbstractNativeEventFilter
 {
 public:
-    static DestructionWatch& instance()
+    explicit DestructionWatch(QWidget& window)
+        : QObject(&window), m_watched(static_cast<xcb_window_t>(window.winId()))
     {
-        static DestructionWatch watch;
-        return watch;
-    }
-
-    void watch(QWidget& window)
-    {
-        m_windows.insert(static_cast<xcb_window_t>(window.winId()), &window);
+        QCoreApplication::instance()->installNativeEventFilter(this);
     }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
@@ -38,26 +32,25 @@ public:
             return false;
         }
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY) {
-            closeDestroyed(reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window);
+        if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY &&
+            reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == m_watched) {
+            closeWindow();
         }
         return false;
     }
 
 private:
-    DestructionWatch() { QCoreApplication::instance()->installNativeEventFilter(this); }
-
-    void closeDestroyed(xcb_window_t destroyed)
+    void closeWindow()
     {
-        const QPointer<QWidget> window = m_windows.take(destroyed);
+        auto* window = static_cast<QWidget*>(parent());
         // The program's own windows go too, when it has done with them.
-        if (window && window->internalWinId() == destroyed) {
+        if (window->internalWinId() == m_watched) {
             // Once Qt has finished with the event that told it.
             QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
         }
     }
 
-    QHash<xcb_window_t, QPointer<QWidget>> m_windows;
+    const xcb_window_t m_watched;
 };
 
 } // namespace
@@ -65,7 +58,7 @@ private:
 void closeWhenDestroyedElsewhere(QWidget& window)
 {
     if (connection() != nullptr) {
-        DestructionWatch::instance().watch(window);
+        new DestructionWatch(window);
     }
 }
 
