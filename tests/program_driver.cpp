@@ -38,6 +38,15 @@ std::array<QString, oracle::kQuestions> ProgramDriver::shownAnswers()
     return shown;
 }
 
+QStringList ProgramDriver::entriesOf(const QComboBox* list)
+{
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) {
+        entries << list->itemText(i);
+    }
+    return entries;
+}
+
 void ProgramDriver::chooseByArrowKeys(int question, int position)
 {
     forms::AnswerList* list = questionnaire().answerLists[question];

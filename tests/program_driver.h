@@ -56,6 +56,8 @@ public:
 
     // What each list shows in its text field, in question order.
     std::array<QString, oracle::kQuestions> shownAnswers();
+    // The entries a list offers, in order.
+    static QStringList entriesOf(const QComboBox* list);
 
     void chooseByArrowKeys(int question, int position);
     void chooseByMouse(int question, int position);
