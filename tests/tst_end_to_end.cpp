@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assessment/questionnaire.h"
-#include "controls/fonts.h"
 #include "panel_places.h"
 #include "program_driver.h"
 
@@ -310,7 +309,6 @@ private slots:
         QFETCH(QPoint, grip);
         QFETCH(bool, doubleClick);
         QWindow* window = program().window();
-        const QPoint start = questionnaire().pos();
         const QPoint pressedAt = window->mapToGlobal(grip);
         // The pointer moves on the screen; where that is inside the window changes as it moves.
         const auto moveTo = [window](QPoint global) {
@@ -329,10 +327,12 @@ private slots:
         moveTo(pressedAt + QPoint(60, 45));
         QTest::mouseRelease(window, Qt::LeftButton, {},
                             window->mapFromGlobal(pressedAt + QPoint(60, 45)));
-        QCOMPARE(questionnaire().pos(), start + QPoint(60, 45));
+        // From where it starts, centred at (659, 217), 60 pixels right and 45 down.
+        QCOMPARE(questionnaire().pos(), QPoint(719, 262));
         moveTo(pressedAt + QPoint(90, 90));
-        QCOMPARE(questionnaire().pos(), start + QPoint(60, 45));
-        QCOMPARE(questionnaire().leftTwips(), Twips::fromPixels(questionnaire().pos().x()));
+        QCOMPARE(questionnaire().pos(), QPoint(719, 262));
+        QCOMPARE(questionnaire().leftTwips(), 10785_tw);
+        QCOMPARE(questionnaire().topTwips(), 3930_tw);
     }
 
     void typingIsErasedAndChoosingIsNot()

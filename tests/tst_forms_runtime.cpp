@@ -4,7 +4,6 @@
 
 #include "controls/answer_list.h"
 #include "controls/control_design.h"
-#include "controls/fonts.h"
 #include "controls/label.h"
 #include "controls/line.h"
 #include "controls/shape.h"
@@ -608,17 +607,22 @@ void FormsRuntimeTest::listLooksLikeQtsOwnEditableList_data()
 {
     QTest::addColumn<bool>("open");
     QTest::addColumn<FontSpec>("font");
-    QTest::newRow("closed") << false << kFont;
-    QTest::newRow("drop-down open") << true << kFont;
+    QTest::addColumn<QFont>("drawnAs"); // the design's font on the test screen
+    const QFont arial = test_screen::font("Liberation Sans", 11);
+    const QFont tahoma = test_screen::font("Tahoma", 11);
+    QTest::newRow("closed") << false << kFont << arial;
+    QTest::newRow("drop-down open") << true << kFont << arial;
     // A list in the application's font keeps the one it inherits.
-    QTest::newRow("in the application's font, closed") << false << kApplicationFont;
-    QTest::newRow("in the application's font, drop-down open") << true << kApplicationFont;
+    QTest::newRow("in the application's font, closed") << false << kApplicationFont << tahoma;
+    QTest::newRow("in the application's font, drop-down open")
+        << true << kApplicationFont << tahoma;
 }
 
 void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
 {
     QFETCH(bool, open);
     QFETCH(FontSpec, font);
+    QFETCH(QFont, drawnAs);
     auto& form = shownForm<MainForm>();
     form.setFocus(); // no text cursor in either list
     AnswerList designed(listRow(1, 1200_tw, kAmounts, font), &form);
@@ -627,7 +631,7 @@ void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
     QComboBox qts(&form);
     qts.setEditable(true);
     qts.setGeometry(240, 150, 150, 22);
-    qts.setFont(toQFont(font));
+    qts.setFont(drawnAs);
     QPalette colours = qts.palette();
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, Qt::black);

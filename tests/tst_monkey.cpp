@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assessment/questionnaire.h"
-#include "controls/fonts.h"
-#include "forms_runtime/screen.h"
 #include "panel_places.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
@@ -970,7 +968,7 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
             // Stopped on this screen (it has not changed since the last look): clear of its
             // bottom edge by more than the margin.
             if (m_screenAtLastLook == QGuiApplication::primaryScreen()->size()) {
-                const Twips gap = gapAboveBottom(*panel);
+                const Twips gap = panel_places::gapAboveBottom(*panel);
                 QVERIFY2(gap > panel_places::kRestAboveBottom,
                          qPrintable(QStringLiteral("%1 came to rest %2 twips above the bottom")
                                         .arg(QLatin1String(name))
@@ -978,7 +976,7 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
             }
         }
         // Whatever the screen did, a resting panel can be seen whole.
-        QVERIFY2(standsWhollyOnScreen(*panel),
+        QVERIFY2(panel_places::standsWhollyOnScreen(*panel),
                  qPrintable(QStringLiteral("%1 rests off the screen at (%2, %3)")
                                 .arg(QLatin1String(name))
                                 .arg(panel->leftTwips().value())

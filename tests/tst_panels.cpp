@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/fonts.h"
 #include "controls/label.h"
 #include "controls/timer.h"
 #include "forms_runtime/form_registry.h"
@@ -138,7 +137,8 @@ private slots:
     {
         QFETCH(PanelLoader, load);
         SlideInPanel& panel = load(*m_registry);
-        const Twips exactlyAtLimit = test_screen::kHeight - panel.heightTwips() - kRestAboveBottom;
+        const Twips exactlyAtLimit =
+            test_screen::kHeight - designedHeight(panel) - kRestAboveBottom;
 
         panel.setTopTwips(exactlyAtLimit);
         panel.stopTimer->tick();

@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "answer_oracle.h"
-#include "controls/fonts.h"
 #include "program_driver.h"
 
 #include <QApplication>
@@ -171,7 +170,8 @@ private slots:
         QFETCH(int, question);
         const forms::Label* label = questionnaire().questionLabels[question];
         const QString text = label->caption().trimmed();
-        const QFontMetrics metrics(forms::toQFont({"Arial", 12, forms::kBold}));
+        // Arial 12 bold, drawn with the embedded Liberation Sans.
+        const QFontMetrics metrics(test_screen::font("Liberation Sans", 16, QFont::Bold));
         const QRect needed = metrics.boundingRect(label->rect(), Qt::TextWordWrap, text);
         QVERIFY2(label->rect().contains(needed), qPrintable(text));
     }
@@ -182,7 +182,7 @@ private slots:
     {
         const QLineEdit* field = questionnaire().answerLists[8]->lineEdit();
         QCOMPARE(field->text(), QStringLiteral("Painfully with blisters and peeling"));
-        const QFontMetrics metrics(forms::toQFont({"Tahoma", 8.25f, forms::kRegular}));
+        const QFontMetrics metrics(test_screen::font("Tahoma", 11)); // Tahoma 8.25
         QVERIFY(metrics.horizontalAdvance(field->text()) >= field->width());
         const QRect caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
         QVERIFY(caret.left() < metrics.horizontalAdvance(QLatin1Char('P')));

@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/fonts.h"
 #include "panel_places.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
@@ -52,8 +51,8 @@ QPointF placeOf(const SlideInPanel& panel)
 // below the new screen, 100 twips in from its right edge.
 void verifyStaysOrIsPlacedAgain(const SlideInPanel& panel, QPointF before)
 {
-    const forms::Monitor screen = forms::Monitor::primary();
-    const QPointF placedAgain(leftOn(screen.freeRight()).value(), screen.freeBottom().value());
+    const QPointF placedAgain(leftOn(test_screen::freeRight()).value(),
+                              test_screen::freeBottom().value());
     const QPointF now = placeOf(panel);
     QVERIFY2(now == before || now == placedAgain,
              qPrintable(QStringLiteral("moved from (%1, %2) to (%3, %4)")
@@ -213,7 +212,7 @@ private slots:
         const bool stayed = placeOf(*panel) == before;
         riseUntilRest(*panel);
         const Twips restLine =
-            forms::Monitor::primary().freeBottom() - panel->heightTwips() - kRestAboveBottom;
+            test_screen::freeBottom() - designedHeight(*panel) - kRestAboveBottom;
         if (stayed && topBefore < restLine) {
             // Already clear of the new bottom edge: it stops where it stands.
             QCOMPARE(panel->topTwips(), topBefore);
