@@ -106,10 +106,10 @@ void ProgramTestCase::startProgram()
 {
     m_program = std::make_unique<ProgramDriver>();
     m_program->keepPanelsOutOfTheFocus();
-    QVERIFY(QTest::qWaitForWindowExposed(&questionnaire()));
-    // Once the welcome panel's first rows have risen into view: the offscreen platform
-    // activates a window as it first shows, which would take away a drop-down or a tooltip
-    // a test had opened by then.
+    QVERIFY(questionnaire().isVisible());
+    // Once the welcome panel's first step has brought its first rows into view, its window
+    // shown only then: the offscreen platform activates a window as it first shows, which would
+    // take away a drop-down or a tooltip a test had opened by then.
     QVERIFY(QTest::qWaitForWindowExposed(m_program->welcomePanel()));
 }
 

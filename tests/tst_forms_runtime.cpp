@@ -193,9 +193,6 @@ template <class F> F& FormsRuntimeTest::shownForm()
 {
     F& form = m_registry->form<F>();
     form.showModeless();
-    if (!QTest::qWaitForWindowExposed(&form)) {
-        qWarning("the test form was never exposed");
-    }
     return form;
 }
 
@@ -646,9 +643,6 @@ void FormsRuntimeTest::listLooksLikeQtsOwnEditableList()
             return list->grab().toImage();
         }
         list->showPopup();
-        if (!QTest::qWaitForWindowExposed(list->view()->window())) {
-            qWarning("the drop-down was never shown");
-        }
         const QImage shown = list->view()->window()->grab().toImage();
         list->hidePopup();
         return shown;
@@ -895,7 +889,6 @@ void FormsRuntimeTest::closingByTheWindowSystem()
 {
     QFETCH(bool, closeStartup);
     auto& startup = m_registry->startWith<MainForm>();
-    QVERIFY(QTest::qWaitForWindowExposed(&startup));
     auto& other = shownForm<SideForm>();
     QPointer<Form> startupAlive(&startup);
     QPointer<Form> otherAlive(&other);
