@@ -71,19 +71,22 @@ inline int pointsShown(std::span<const QString, kQuestions> shown)
     return sum;
 }
 
+// The result panel's three texts.
 struct Result
 {
     QString caption;
     QString advice;
     QString pointsLine;
 
-    // Whether the result panel's three texts read as this result.
-    bool isReadIn(const QString& shownCaption, const QString& shownAdvice,
-                  const QString& shownPointsLine) const
-    {
-        return shownCaption == caption && shownAdvice == advice && shownPointsLine == pointsLine;
-    }
+    bool operator==(const Result&) const = default;
 };
+
+// Found by QCOMPARE, so a failed comparison shows the texts, the shortest first.
+inline char* toString(const Result& result)
+{
+    return QTest::toString(
+        QStringList{result.pointsLine, result.caption, result.advice}.join(QLatin1String(" | ")));
+}
 
 // The result panel's texts for a skin type, I to IV, and a sum of points.
 inline Result result(int skinType, int points)

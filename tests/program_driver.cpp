@@ -47,6 +47,28 @@ QStringList ProgramDriver::entriesOf(const QComboBox* list)
     return entries;
 }
 
+void ProgramDriver::verifyListsHoldTheQuestionnaire()
+{
+    for (int i = 0; i < oracle::kQuestions; ++i) {
+        const forms::AnswerList* list = questionnaire().answerLists[i];
+        QCOMPARE(entriesOf(list), oracle::answers(i));
+        // One showing an answer's text may still report none: typed text the guard has yet
+        // to erase.
+        const int position = list->listIndex();
+        QVERIFY(position >= -1 && position < list->count());
+        if (position >= 0) {
+            QCOMPARE(list->currentText(), list->itemText(position));
+        }
+    }
+}
+
+oracle::Result ProgramDriver::shownResult()
+{
+    const ResultPanel* panel = resultPanel();
+    return {panel->skinTypeCaption->caption(), panel->adviceText->caption(),
+            panel->pointsLine->caption()};
+}
+
 void ProgramDriver::chooseByArrowKeys(int question, int position)
 {
     forms::AnswerList* list = questionnaire().answerLists[question];
@@ -74,8 +96,7 @@ void ProgramDriver::chooseByMouse(int question, int position)
 
 void ProgramDriver::waitForPanelsToRest()
 {
-    for (SlideInPanel* panel :
-         {static_cast<SlideInPanel*>(resultPanel()), static_cast<SlideInPanel*>(welcomePanel())}) {
+    for (SlideInPanel* panel : loadedPanels()) {
         if (panel != nullptr) {
             QTRY_VERIFY_WITH_TIMEOUT(!panel->riseTimer->isEnabled(), 20000);
         }

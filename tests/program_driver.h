@@ -35,6 +35,8 @@ public:
     QWindow* window() { return questionnaire().windowHandle(); }
     ResultPanel* resultPanel() { return m_registry->loadedForm<ResultPanel>(); }
     WelcomePanel* welcomePanel() { return m_registry->loadedForm<WelcomePanel>(); }
+    // Both panels, the result panel first; null where not loaded.
+    std::array<SlideInPanel*, 2> loadedPanels() { return {resultPanel(), welcomePanel()}; }
 
     static QPoint centreOf(const QWidget* control)
     {
@@ -58,6 +60,10 @@ public:
     std::array<QString, oracle::kQuestions> shownAnswers();
     // The entries a list offers, in order.
     static QStringList entriesOf(const QComboBox* list);
+    // Each list offers its question's answers; one that reports an answer chosen shows it.
+    void verifyListsHoldTheQuestionnaire();
+    // The result panel's caption, advice and points line as they read now.
+    oracle::Result shownResult();
 
     void chooseByArrowKeys(int question, int position);
     void chooseByMouse(int question, int position);
