@@ -139,3 +139,5 @@ void ProgramTestCase::initTestCase()
     velorin::setUpLook();
     system_events::ignorePlatformNotes();
 }
+
+#include "moc_program_driver.cpp"

@@ -139,11 +139,7 @@ public:
     QStringList trail() const { return m_trail; }
     int events() const { return m_events; }
     const std::map<QString, int>& tally() const { return m_tally; }
-    int count(const QString& what) const
-    {
-        const auto found = m_tally.find(what);
-        return found == m_tally.end() ? 0 : found->second;
-    }
+    int count(const QString& what) const { return m_tally.contains(what) ? m_tally.at(what) : 0; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
