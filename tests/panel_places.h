@@ -65,6 +65,21 @@ inline Twips designedHeight(const SlideInPanel& panel)
     return qobject_cast<const ResultPanel*>(&panel) != nullptr ? kResultHeight : kWelcomeHeight;
 }
 
+// How far the panel's bottom edge stands above the bottom of the screen's free area.
+inline Twips gapAboveBottom(const SlideInPanel& panel)
+{
+    return test_screen::freeBottom() - (panel.topTwips() + designedHeight(panel));
+}
+
+// Whether the whole panel can be seen on the screen as it is now.
+inline bool standsWhollyOnScreen(const SlideInPanel& panel)
+{
+    const Twips origin{0};
+    return panel.leftTwips() >= origin && panel.topTwips() >= origin &&
+           panel.leftTwips() + kWidth <= test_screen::freeRight() &&
+           gapAboveBottom(panel) >= origin;
+}
+
 constexpr Twips kWelcomeRestingTop = restingTop(kWelcomeHeight);
 constexpr Twips kResultRestingTop = restingTop(kResultHeight);
 // The figures worked out by hand, so that the rule above cannot drift with the program's.

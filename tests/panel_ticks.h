@@ -5,7 +5,6 @@
 #pragma once
 
 #include "controls/timer.h"
-#include "forms_runtime/screen.h"
 #include "panels/slide_in_panel.h"
 
 // Drives a panel's timers by hand, in pairs as they normally come: the 1 ms check, then
@@ -30,19 +29,4 @@ inline int riseUntilRest(SlideInPanel& panel)
 {
     constexpr int kMostSteps = 2000;
     return tickPanel(panel, kMostSteps);
-}
-
-// How far the panel's bottom edge stands above the bottom of the primary monitor's free area.
-inline forms::Twips gapAboveBottom(const SlideInPanel& panel)
-{
-    return forms::Monitor::primary().freeBottom() - (panel.topTwips() + panel.heightTwips());
-}
-
-// Whether the whole panel can be seen on the screen as it is now.
-inline bool standsWhollyOnScreen(const SlideInPanel& panel)
-{
-    const forms::Twips origin{0};
-    return panel.leftTwips() >= origin && panel.topTwips() >= origin &&
-           panel.leftTwips() + panel.widthTwips() <= forms::Monitor::primary().freeRight() &&
-           gapAboveBottom(panel) >= origin;
 }

@@ -6,6 +6,9 @@
 
 #include "controls/twips.h"
 
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSize>
 #include <QtGlobal>
 
@@ -34,6 +37,27 @@ constexpr forms::Twips kHeight = twips(kPixels.height());
 constexpr forms::Twips freeBottomAbove(int taskbar)
 {
     return kHeight - twips(taskbar);
+}
+
+// The right and bottom edges of the screen's free area as the test platform reports them now:
+// a test may resize the screen or reserve a taskbar.
+inline forms::Twips freeRight()
+{
+    return twips(QGuiApplication::primaryScreen()->availableGeometry().right() + 1);
+}
+
+inline forms::Twips freeBottom()
+{
+    return twips(QGuiApplication::primaryScreen()->availableGeometry().bottom() + 1);
+}
+
+// A face as this screen draws a design's font: sized in pixels, at 96 dpi 4/3 of its points.
+inline QFont font(const QString& family, int pixels, QFont::Weight weight = QFont::Normal)
+{
+    QFont drawn(family);
+    drawn.setPixelSize(pixels);
+    drawn.setWeight(weight);
+    return drawn;
 }
 
 } // namespace test_screen

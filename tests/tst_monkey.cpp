@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assessment/questionnaire.h"
-#include "controls/fonts.h"
-#include "forms_runtime/screen.h"
 #include "panel_places.h"
 #include "panel_ticks.h"
 #include "program_driver.h"
@@ -75,19 +73,19 @@ QString nameOf(QWindow* window)
     return QLatin1String(top != nullptr ? top->metaObject()->className() : "?");
 }
 
-// What the lists showed when the calculate button came up, and the result panel's three texts
-// after the click: caption, advice, points line.
+// Where in which window the pointer acts, for the trail.
+QString spot(QPoint at, QWindow* window)
+{
+    return QStringLiteral("%1,%2 of %3").arg(at.x()).arg(at.y()).arg(nameOf(window));
+}
+
+// What the lists showed when the calculate button came up, and the result panel's texts after
+// the click.
 struct Calculation
 {
     ShownAnswers shown;
-    std::array<QString, 3> result;
+    oracle::Result result;
 };
-
-bool showsResultFor(const Calculation& calculation, int points)
-{
-    const auto& [skinType, advice, pointsLine] = calculation.result;
-    return oracle::resultFor(points).isReadIn(skinType, advice, pointsLine);
-}
 
 // The sums a calculation may have reached: each list counts what it showed, except that a list
 // whose text changed before it came to rest was being erased by the typing guard, and typed
@@ -141,11 +139,7 @@ public:
     QStringList trail() const { return m_trail; }
     int events() const { return m_events; }
     const std::map<QString, int>& tally() const { return m_tally; }
-    int count(const QString& what) const
-    {
-        const auto found = m_tally.find(what);
-        return found == m_tally.end() ? 0 : found->second;
-    }
+    int count(const QString& what) const { return m_tally.contains(what) ? m_tally.at(what) : 0; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -207,9 +201,7 @@ private:
         }
         // Compared once the step is over: telling a list the typing guard was still erasing
         // needs the lists to come to rest, which cannot happen inside the click.
-        m_calculation = Calculation{m_beforeClick,
-                                    {panel->skinTypeCaption->caption(),
-                                     panel->adviceText->caption(), panel->pointsLine->caption()}};
+        m_calculation = Calculation{m_beforeClick, m_program.shownResult()};
         const WelcomePanel* welcome = registry().loadedForm<WelcomePanel>();
         if (welcome == nullptr || welcome->isVisible()) {
             hookFailed(QStringLiteral("the welcome panel is still in view after a calculation"));
@@ -509,17 +501,13 @@ void Monkey::move()
         if (chance(15)) {
             at += QPoint(below(400) - 200, below(400) - 200);
         }
-        note(QStringLiteral("move holding %1 to %2,%3 of %4")
-                 .arg(int(held()))
-                 .arg(at.x())
-                 .arg(at.y())
-                 .arg(nameOf(window)));
+        note(QStringLiteral("move holding %1 to %2").arg(int(held())).arg(spot(at, window)));
         sendRaw(window, at, held(), Qt::NoButton, QEvent::MouseMove);
         return;
     }
     QWindow* window = pick(reachableWindows());
     const QPoint at = pointIn(window);
-    note(QStringLiteral("move to %1,%2 of %3").arg(at.x()).arg(at.y()).arg(nameOf(window)));
+    note(QStringLiteral("move to %1").arg(spot(at, window)));
     QTest::mouseMove(window, at);
     ++m_events;
 }
@@ -537,11 +525,7 @@ void Monkey::pressOne()
         if (!at) {
             return;
         }
-        note(QStringLiteral("press %1 at %2,%3 of %4")
-                 .arg(int(button))
-                 .arg(at->x())
-                 .arg(at->y())
-                 .arg(nameOf(window)));
+        note(QStringLiteral("press %1 at %2").arg(int(button)).arg(spot(*at, window)));
         m_grab = window;
         QTest::mousePress(window, button, someModifiers(), *at);
         ++m_events;
@@ -552,11 +536,7 @@ void Monkey::pressOne()
     if (!at) {
         return;
     }
-    note(QStringLiteral("press %1 too at %2,%3 of %4")
-             .arg(int(button))
-             .arg(at->x())
-             .arg(at->y())
-             .arg(nameOf(window)));
+    note(QStringLiteral("press %1 too at %2").arg(int(button)).arg(spot(*at, window)));
     tallyOne(QStringLiteral("presses with another button held"));
     sendRaw(window, *at, held() | button, button, QEvent::MouseButtonPress);
 }
@@ -575,11 +555,7 @@ void Monkey::releaseOne()
     const Qt::MouseButton button = pick(down);
     QWindow* window = grabWindow();
     const QPoint at = pointIn(window);
-    note(QStringLiteral("release %1 at %2,%3 of %4")
-             .arg(int(button))
-             .arg(at.x())
-             .arg(at.y())
-             .arg(nameOf(window)));
+    note(QStringLiteral("release %1 at %2").arg(int(button)).arg(spot(at, window)));
     if (down.size() == 1 && chance(70)) {
         QTest::mouseRelease(window, button, {}, at);
         ++m_events;
@@ -596,11 +572,7 @@ void Monkey::click()
         return;
     }
     const Qt::MouseButton button = anyButton();
-    note(QStringLiteral("click %1 at %2,%3 of %4")
-             .arg(int(button))
-             .arg(at->x())
-             .arg(at->y())
-             .arg(nameOf(window)));
+    note(QStringLiteral("click %1 at %2").arg(int(button)).arg(spot(*at, window)));
     QTest::mouseClick(window, button, someModifiers(), *at);
     m_events += 2;
 }
@@ -613,11 +585,7 @@ void Monkey::doubleClick()
         return;
     }
     const Qt::MouseButton button = chance(80) ? Qt::LeftButton : anyButton();
-    note(QStringLiteral("double click %1 at %2,%3 of %4")
-             .arg(int(button))
-             .arg(at->x())
-             .arg(at->y())
-             .arg(nameOf(window)));
+    note(QStringLiteral("double click %1 at %2").arg(int(button)).arg(spot(*at, window)));
     QTest::mouseDClick(window, button, {}, *at);
     m_events += 4;
 }
@@ -627,11 +595,7 @@ void Monkey::wheel()
     QWindow* window = held() != Qt::NoButton ? grabWindow() : pick(reachableWindows());
     const QPoint at = pointIn(window);
     const QPoint angle(0, chance(50) ? 120 : -120);
-    note(QStringLiteral("wheel %1 at %2,%3 of %4")
-             .arg(angle.y())
-             .arg(at.x())
-             .arg(at.y())
-             .arg(nameOf(window)));
+    note(QStringLiteral("wheel %1 at %2").arg(angle.y()).arg(spot(at, window)));
     system_events::sendWheel(window, at, angle);
     ++m_events;
     QCoreApplication::processEvents();
@@ -736,9 +700,7 @@ void Monkey::pressAKey()
 
 void Monkey::tickTimers()
 {
-    for (SlideInPanel* panel :
-         {static_cast<SlideInPanel*>(registry().loadedForm<ResultPanel>()),
-          static_cast<SlideInPanel*>(registry().loadedForm<WelcomePanel>())}) {
+    for (SlideInPanel* panel : m_program.loadedPanels()) {
         if (panel == nullptr) {
             continue;
         }
@@ -762,9 +724,7 @@ void Monkey::changeScreenSize()
                                   QSize(1366, 768),  QSize(640, 480)};
     const QSize size = sizes[below(static_cast<int>(std::size(sizes)))];
     note(QStringLiteral("screen %1x%2").arg(size.width()).arg(size.height()));
-    for (SlideInPanel* panel :
-         {static_cast<SlideInPanel*>(registry().loadedForm<ResultPanel>()),
-          static_cast<SlideInPanel*>(registry().loadedForm<WelcomePanel>())}) {
+    for (SlideInPanel* panel : m_program.loadedPanels()) {
         if (panel != nullptr && panel->riseTimer->isEnabled()) {
             tallyOne(QStringLiteral("screen changes mid-rise"));
         }
@@ -838,10 +798,7 @@ void Monkey::closePanelByDoubleClick()
         return;
     }
     const bool isResult = qobject_cast<ResultPanel*>(panel) != nullptr;
-    note(QStringLiteral("close %1 by a double click at %2,%3")
-             .arg(panel->metaObject()->className())
-             .arg(at->x())
-             .arg(at->y()));
+    note(QStringLiteral("close by a double click at %1").arg(spot(*at, panel->windowHandle())));
     QTest::mouseDClick(panel->windowHandle(), Qt::LeftButton, {}, *at);
     m_events += 4;
     QVERIFY(isResult ? registry().loadedForm<ResultPanel>() == nullptr
@@ -970,7 +927,7 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
             // Stopped on this screen (it has not changed since the last look): clear of its
             // bottom edge by more than the margin.
             if (m_screenAtLastLook == QGuiApplication::primaryScreen()->size()) {
-                const Twips gap = gapAboveBottom(*panel);
+                const Twips gap = panel_places::gapAboveBottom(*panel);
                 QVERIFY2(gap > panel_places::kRestAboveBottom,
                          qPrintable(QStringLiteral("%1 came to rest %2 twips above the bottom")
                                         .arg(QLatin1String(name))
@@ -978,7 +935,7 @@ void Monkey::verifyPanel(SlideInPanel* panel, PanelTrack& track, const char* nam
             }
         }
         // Whatever the screen did, a resting panel can be seen whole.
-        QVERIFY2(standsWhollyOnScreen(*panel),
+        QVERIFY2(panel_places::standsWhollyOnScreen(*panel),
                  qPrintable(QStringLiteral("%1 rests off the screen at (%2, %3)")
                                 .arg(QLatin1String(name))
                                 .arg(panel->leftTwips().value())
@@ -1011,8 +968,8 @@ void Monkey::verifyCalculation()
     }
     const Calculation calculation = *std::exchange(m_calculation, std::nullopt);
     const auto shows = [&calculation](const std::set<int>& sums) {
-        return std::ranges::any_of(sums,
-                                   [&](int points) { return showsResultFor(calculation, points); });
+        return std::ranges::any_of(
+            sums, [&](int points) { return calculation.result == oracle::resultFor(points); });
     };
     if (shows(possiblePoints(calculation.shown, calculation.shown))) {
         return;
@@ -1022,10 +979,10 @@ void Monkey::verifyCalculation()
         tallyOne(QStringLiteral("calculations during an erasure"));
         return;
     }
-    QFAIL(qPrintable(
-        QStringLiteral("lists showing %1 scored as \"%2\" \"%3\", expected %4 points")
-            .arg(answersText(calculation.shown), calculation.result[0], calculation.result[2])
-            .arg(oracle::pointsShown(calculation.shown))));
+    QFAIL(qPrintable(QStringLiteral("lists showing %1 scored as \"%2\" \"%3\", expected %4 points")
+                         .arg(answersText(calculation.shown), calculation.result.caption,
+                              calculation.result.pointsLine)
+                         .arg(oracle::pointsShown(calculation.shown))));
 }
 
 void Monkey::verifyInvariants()
@@ -1040,21 +997,7 @@ void Monkey::verifyInvariants()
     QVERIFY(m_questionnaire->isVisible());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 
-    for (int i = 0; i < oracle::kQuestions; ++i) {
-        const forms::AnswerList* list = m_questionnaire->answerLists[i];
-        const auto& answers = oracle::kAnswers[static_cast<std::size_t>(i)];
-        QCOMPARE(list->count(), static_cast<int>(answers.size()));
-        for (int k = 0; k < list->count(); ++k) {
-            QCOMPARE(list->itemText(k), QLatin1String(answers[static_cast<std::size_t>(k)]));
-        }
-        // A list reporting an answer shows exactly that answer. (One showing an answer's text
-        // may still report none: typed text the guard has yet to erase.)
-        const int position = list->listIndex();
-        QVERIFY(position >= -1 && position < list->count());
-        if (position >= 0) {
-            QCOMPARE(list->currentText(), list->itemText(position));
-        }
-    }
+    m_program.verifyListsHoldTheQuestionnaire();
 
     int shownForm1 = 0;
     int shownResults = 0;

@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/fonts.h"
 #include "controls/label.h"
 #include "controls/timer.h"
 #include "forms_runtime/form_registry.h"
@@ -129,7 +128,7 @@ private slots:
                                    : QRegion(0, firstShownRow, window.width(), 30 - firstShownRow));
         // Drawn from its top in the rows that show.
         QCOMPARE(panel.title->pos(), QPoint(0, firstShownRow));
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QVERIFY(panel.windowHandle()->isExposed());
     }
 
     void stopCheckIsStrict_data() { addPanelRows(); }
@@ -138,7 +137,8 @@ private slots:
     {
         QFETCH(PanelLoader, load);
         SlideInPanel& panel = load(*m_registry);
-        const Twips exactlyAtLimit = test_screen::kHeight - panel.heightTwips() - kRestAboveBottom;
+        const Twips exactlyAtLimit =
+            test_screen::kHeight - designedHeight(panel) - kRestAboveBottom;
 
         panel.setTopTwips(exactlyAtLimit);
         panel.stopTimer->tick();
@@ -284,7 +284,6 @@ private slots:
         SlideInPanel& panel = load(*m_registry);
         panel.showModeless();
         riseUntilRest(panel);
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
         const QPointer<SlideInPanel> watched(&panel);
 
         QTest::mouseDClick(panel.windowHandle(), Qt::LeftButton, {}, where);
@@ -299,7 +298,6 @@ private slots:
         forms::show<ResultPanel>();
         WelcomePanel& welcome = m_registry->form<WelcomePanel>();
         riseUntilRest(welcome);
-        QVERIFY(QTest::qWaitForWindowExposed(&welcome));
         QTest::mouseClick(welcome.windowHandle(), Qt::LeftButton, {}, twipsPoint(2715, 90));
         QVERIFY(m_registry->loadedForm<WelcomePanel>() == nullptr);
         QVERIFY(m_registry->loadedForm<ResultPanel>() != nullptr);

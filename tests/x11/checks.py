@@ -5,23 +5,15 @@
 """What the X11 tests share: how they report, wait and drive xdotool, and the ten questions as
 assistive tools read them, in Tab order."""
 
+import json
 import subprocess
 import sys
 import time
+from pathlib import Path
 
-QUESTIONS = [
-    "What is the natural colour of your skin?",
-    "What colour are your eyes?",
-    "What is your natural hair colour?",
-    "How long can you stay in the summer sun without suntan lotion before you burn?",
-    "How many Freckles do you have?",
-    "Does your skin usually display a tanning effect immediately after a long sun bathing "
-    "session?",
-    "Does your skin go brown after a long sunbathing session?",
-    "Does your face react to the sun?",
-    "How does your skin react to sunburn?",
-    "How does your skin react to long sunbathing sessions?",
-]
+# The texts the user sees stand once, beside the C++ suites that check them too.
+with open(Path(__file__).parent.parent / "questionnaire.json", encoding="utf-8") as texts:
+    QUESTIONS = [question["text"] for question in json.load(texts)["questions"]]
 
 
 def fail(message):
