@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
+#include <locale.h>
 #include <optional>
+#include <sched.h>
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -40,9 +42,14 @@ std::string contentsOf(int file)
 }
 
 // Runs the work with standard error written to memory instead, and returns what the work
-// wrote there; nothing, without running it, where standard error cannot be held back.
+// wrote there; nothing, without running it, where standard error cannot be held back. The
+// thread takes a file table of its own first, so what other threads write meanwhile (Qt as
+// it builds the application object) goes out as ever.
 template <class Work> std::optional<std::string> holdingBackStandardError(Work work)
 {
+    if (unshare(CLONE_FILES) != 0) {
+        return std::nullopt;
+    }
     const int held = memfd_create("fontconfig messages", MFD_CLOEXEC);
     const int original = held < 0 ? -1 : dup(STDERR_FILENO);
     std::fflush(stderr);
@@ -63,9 +70,7 @@ template <class Work> std::optional<std::string> holdingBackStandardError(Work w
     return written;
 }
 
-} // namespace
-
-void loadFontConfiguration()
+void loadConfiguration()
 {
     // Fontconfig's debugging output tells how fontconfig itself loads.
     if (std::getenv("FC_DEBUG") != nullptr) {
@@ -88,4 +93,40 @@ void loadFontConfiguration()
     }
     // Made current, fontconfig holds a reference of its own; else this frees it.
     FcConfigDestroy(config);
+}
+
+// On the loading thread, in a locale of its own: the application object sets the user's
+// locale meanwhile, and fontconfig reads the numbers of its rules in the current one.
+void loadConfigurationAside()
+{
+    const locale_t plain = newlocale(LC_ALL_MASK, "C", nullptr);
+    if (plain != nullptr) {
+        uselocale(plain);
+    }
+    loadConfiguration();
+    if (plain != nullptr) {
+        uselocale(LC_GLOBAL_LOCALE);
+        freelocale(plain);
+    }
+}
+
+} // namespace
+
+FontConfigurationLoader::FontConfigurationLoader()
+{
+    // Qt's X11 platform takes DESKTOP_STARTUP_ID out of the environment as the application
+    // object is built, while fontconfig reads the environment as it loads: the two must not
+    // overlap. A program started with that notification loads the configuration at once.
+    if (std::getenv("DESKTOP_STARTUP_ID") != nullptr) {
+        loadConfiguration();
+    } else {
+        m_loading = std::jthread(loadConfigurationAside);
+    }
+}
+
+void FontConfigurationLoader::wait()
+{
+    if (m_loading.joinable()) {
+        m_loading.join();
+    }
 }

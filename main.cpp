@@ -81,7 +81,9 @@ int main(int argc, char* argv[])
     CommandLine commandLine(argc, argv);
     const StartupNotice notice = StartupNotice::fromEnvironment();
     single_instance::ruleOutAutolaunchedBus();
-    loadFontConfiguration();
+    // Text needs fontconfig's configuration, which loads while the application object is
+    // built: they take about as long, and neither needs the other.
+    FontConfigurationLoader fontConfiguration;
 
     StartFailureWatch startWatch(argc, argv);
     QApplication app(argc, argv);
@@ -104,6 +106,8 @@ int main(int argc, char* argv[])
                                                        asked.startupId, asked.activationToken);
         });
     forms::FormRegistry forms;
+    // Only a program that opens its windows needs the fonts.
+    fontConfiguration.wait();
     velorin::setUpLook();
     forms.startWith<QuestionnaireWindow>();
     return QApplication::exec();
