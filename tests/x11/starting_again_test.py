@@ -14,18 +14,15 @@ started or written.
 Run inside scripts/with-xvfb --wm --session-bus --tcp -- (openbox, a 1920 x 1080 screen)."""
 
 import os
-import queue
-import re
 import signal
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
 from Xlib import X, Xatom, display
 
-from checks import check, check_ends, check_soon, wait_for
+from checks import check, check_ends, check_soon, wait_for, xdotool
 from desktop import Program, x_windows
 
 NAME = "org.example.Velorin"
@@ -33,8 +30,8 @@ PATH = "/org/example/Velorin"
 
 
 class RootWatch:
-    """What programs announce on the root window: the launch feedback they end (startup
-    messages "remove: ID=...") and the windows they ask the window manager to activate."""
+    """What programs announce on the root window: the startup messages that end a launcher's
+    feedback ("remove: ID=...") and the windows they ask the window manager to activate."""
 
     def __init__(self):
         self.connection = display.Display()
@@ -43,38 +40,26 @@ class RootWatch:
         atom = self.connection.intern_atom
         self.begin, self.more, self.active = (atom(name) for name in (
             "_NET_STARTUP_INFO_BEGIN", "_NET_STARTUP_INFO", "_NET_ACTIVE_WINDOW"))
-        self.events = queue.Queue()
-        threading.Thread(target=self._read, daemon=True).start()
-        self.ended, self.activated = [], []
-        self._pieces = {}
-
-    def _read(self):
-        while True:
-            self.events.put(self.connection.next_event())
+        self.messages, self.activated, self._pieces = [], [], {}
 
     def _take(self):
-        while not self.events.empty():
-            event = self.events.get()
+        while self.connection.pending_events():
+            event = self.connection.next_event()
             if event.type != X.ClientMessage:
                 continue
             if event.client_type == self.active:
                 self.activated.append(tuple(event.data[1][:2]) + (event.window.id,))
             elif event.client_type in (self.begin, self.more):
-                if event.client_type == self.begin:
-                    self._pieces[event.window.id] = b""
+                # A message comes in pieces of 20 bytes, the last ended by a zero byte.
+                begun = b"" if event.client_type == self.begin else self._pieces[event.window.id]
                 piece = bytes(event.data[1])
-                self._pieces[event.window.id] += piece.split(b"\0")[0]
+                self._pieces[event.window.id] = begun + piece.split(b"\0")[0]
                 if b"\0" in piece:
-                    self._ended(self._pieces.pop(event.window.id).decode())
-
-    def _ended(self, message):
-        found = re.match(r'remove: ID=("(?:[^"\\]|\\.)*"|\S+)', message)
-        if found:
-            self.ended.append(re.sub(r'\\(.)', r'\1', found.group(1).strip('"')))
+                    self.messages.append(self._pieces.pop(event.window.id).decode())
 
     def feedback_ended(self, startup_id):
         self._take()
-        return startup_id in self.ended
+        return f"remove: ID={startup_id}" in self.messages
 
     def activation_at(self, window, time):
         """Whether the window was asked to be activated, as a pager asks, at that time."""
@@ -110,11 +95,6 @@ def as_nobody(*command):
                            *command], capture_output=True, text=True, timeout=60)
 
 
-def active_window():
-    return int(subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
-                              text=True).stdout or 0)
-
-
 def one_window_whatever_the_spelling(path, env, window):
     number = env["DISPLAY"].lstrip(":")
     for spelling in (f":{number}", f":{number}.0", f"unix:{number}", f"localhost:{number}"):
@@ -145,7 +125,7 @@ def another_user_kept_out(path, env, window):
     if os.getuid() != 0:
         print("skipped: another user's process needs root to be made")
         return
-    before = active_window()
+    before = xdotool("getactivewindow")
     call = as_nobody("dbus-send", "--session", "--print-reply", f"--dest={NAME}", PATH,
                      "org.freedesktop.Application.Activate", "dict:string:variant:")
     check(call.returncode != 0, "another user's process cannot call the running program")
@@ -153,7 +133,7 @@ def another_user_kept_out(path, env, window):
                       "/org/freedesktop/DBus", "org.freedesktop.DBus.RequestName",
                       f"string:{NAME}", "uint32:4")
     check(claim.returncode != 0, "nor take the program's name")
-    check(active_window() == before, "the active window stays as it was")
+    check(xdotool("getactivewindow") == before, "the active window stays as it was")
     check(start(path, env).returncode == 0 and x_windows("Form1") == [window],
           "the user's own later start still reaches the running program")
 
