@@ -38,12 +38,13 @@ private:
     static void requestSkipStates(xcb_window_t window)
     {
         xcb_connection_t* connection = x11::connection();
-        const std::array<xcb_atom_t, 3> states = {
+        // An atom lasts as long as the X server: each is asked for once, not at every show.
+        static const xcb_atom_t state = atomNamed(connection, "_NET_WM_STATE");
+        static const std::array<xcb_atom_t, 3> states = {
             atomNamed(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
             atomNamed(connection, "_NET_WM_STATE_SKIP_PAGER"),
             atomNamed(connection, "_KDE_NET_WM_STATE_SKIP_SWITCHER")};
-        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window,
-                            atomNamed(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, state, XCB_ATOM_ATOM, 32,
                             states.size(), states.data());
     }
 };
