@@ -81,7 +81,8 @@ void printHelp(const QCommandLineParser& parser)
 } // namespace
 
 CommandLine::CommandLine(int argc, char* argv[])
-    : m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")),
+    : m_arguments(toStringList(argc, argv)),
+      m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")),
       m_version({QStringLiteral("v"), QStringLiteral("version")},
                 QStringLiteral("Displays version information."))
 {
@@ -92,7 +93,7 @@ CommandLine::CommandLine(int argc, char* argv[])
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     // Qt's own options are still among the arguments, so errors wait for acceptsWhatQtLeft.
-    m_parser.parse(toStringList(argc, argv));
+    m_parser.parse(m_arguments);
     if (m_parser.isSet(m_version)) {
         m_parser.showVersion();
     }

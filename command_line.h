@@ -6,6 +6,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QStringList>
 
 // The command line of a desktop program. --help and --version are answered before the
 // application object exists, so they need no display; Qt's standard options are left to
@@ -20,7 +21,11 @@ public:
     // that the program does not know, and returns whether the program may go on.
     bool acceptsWhatQtLeft();
 
+    // The arguments as given, Qt's own options among them.
+    const QStringList& arguments() const { return m_arguments; }
+
 private:
+    QStringList m_arguments;
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;

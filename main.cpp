@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
     // built: they take about as long, and neither needs the other.
     FontConfigurationLoader fontConfiguration;
 
-    StartFailureWatch startWatch(argc, argv);
+    StartFailureWatch startWatch(commandLine.arguments());
     QApplication app(argc, argv);
     startWatch.end();
     if (!commandLine.acceptsWhatQtLeft()) {

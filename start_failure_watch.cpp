@@ -82,12 +82,10 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
 
 } // namespace
 
-StartFailureWatch::StartFailureWatch(int argc, char* argv[])
+StartFailureWatch::StartFailureWatch(const QStringList& arguments)
 {
     Watched& start = watched();
-    for (int i = 0; i < argc; ++i) {
-        start.arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
+    start.arguments = arguments;
     start.passOn = qInstallMessageHandler(holdBack);
 }
 
